@@ -1,0 +1,50 @@
+// The few services of Windows that the program's logic calls, and nothing else. A failure is
+// returned as false; callers carry on with their next step.
+#pragma once
+
+#include <string>
+
+namespace morvane {
+
+enum class WindowMode { hidden, normalFocus };
+enum class DialogForm { open, save };
+
+struct FileDialogRequest {
+  std::string title;
+  std::string initialName;
+  std::string defaultExtension;
+  DialogForm form = DialogForm::open;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // kernel32's own contract: fills the buffer and returns the length written, or, when the
+  // buffer is too small, writes nothing and returns the size needed including the final NUL;
+  // 0 on failure.
+  virtual unsigned GetWindowsDirectoryA(char* buffer, unsigned capacity) = 0;
+  virtual void Sleep(unsigned milliseconds) = 0;
+
+  // Starts a command line and returns at once; the process is never waited for.
+  virtual bool startProgram(const std::string& commandLine, WindowMode mode) = 0;
+  // One Enter keystroke to the window that has the keyboard focus, returning once it has been
+  // processed.
+  virtual bool sendEnter() = 0;
+  virtual bool changeDirectory(const std::string& directory) = 0;
+  // Modal, one OK button, under the title "Morvane".
+  virtual void messageBox(const std::string& text) = 0;
+  // The chosen full path, or false when the user cancels.
+  virtual bool fileDialog(const FileDialogRequest& request, std::string& chosen) = 0;
+  // The text after the program name on the process command line.
+  virtual std::string commandLine() = 0;
+  // Closes the main window and ends the process at once.
+  virtual void endProcess() = 0;
+
+  // Whole-file reads and writes, so that each file is open only within one call. A write
+  // replaces the file completely or, when it fails, leaves what was there untouched.
+  virtual bool readFile(const std::string& path, std::string& bytes) = 0;
+  virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
+};
+
+}  // namespace morvane

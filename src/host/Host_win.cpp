@@ -1,0 +1,165 @@
+#include "host/Host_win.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace morvane {
+
+bool Win32Host::startProgram(const std::string& commandLine, WindowMode mode) {
+  if (commandLine.empty()) return false;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = mode == WindowMode::hidden ? SW_HIDE : SW_SHOWNORMAL;
+  PROCESS_INFORMATION process = {};
+  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+  mutableLine.push_back('\0');
+  if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+bool Win32Host::sendEnter() {
+  GUITHREADINFO gui = {};
+  gui.cbSize = sizeof gui;
+  HWND focus = GetGUIThreadInfo(0, &gui) ? gui.hwndFocus : nullptr;
+  DWORD focusProcess = 0;
+  const DWORD focusThread = focus ? GetWindowThreadProcessId(focus, &focusProcess) : 0;
+  // The keystroke is meant for the registry editor's question. When our own window has the
+  // focus there is no such question, and an Enter on a focused button would only start that
+  // button's command again.
+  if (focus && focusProcess == GetCurrentProcessId()) return true;
+
+  INPUT keys[2] = {};
+  keys[0].type = keys[1].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (SendInput(2, keys, sizeof(INPUT)) != 2) return false;
+  // Wait until the focused window's thread has taken the keystroke from its queue. SMTO_BLOCK
+  // keeps this thread from dispatching its own messages meanwhile, so no handler of ours runs.
+  if (focus && focusThread != GetCurrentThreadId()) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(focus, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 2000, &ignored);
+  }
+  return true;
+}
+
+bool Win32Host::changeDirectory(const std::string& directory) {
+  return SetCurrentDirectoryA(directory.c_str()) != 0;
+}
+
+void Win32Host::messageBox(const std::string& text) {
+  HWND owner = owner_ && IsWindowVisible(owner_) ? owner_ : nullptr;
+  MessageBoxA(owner, text.c_str(), "Morvane", MB_OK | (owner ? 0 : MB_TASKMODAL));
+}
+
+bool Win32Host::fileDialog(const FileDialogRequest& request, std::string& chosen) {
+  std::vector<char> name(32768, '\0');
+  request.initialName.copy(name.data(), name.size() - 1);
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner_;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrTitle = request.title.c_str();
+  dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+  dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER;
+  const BOOL ok = request.form == DialogForm::save ? GetSaveFileNameA(&dialog)
+                                                   : GetOpenFileNameA(&dialog);
+  if (!ok) return false;
+  chosen = name.data();
+  return true;
+}
+
+std::string argumentsOf(const char* fullCommandLine) {
+  const char* p = fullCommandLine ? fullCommandLine : "";
+  if (*p == '"') {
+    ++p;
+    while (*p && *p != '"') ++p;
+    if (*p == '"') ++p;
+  } else {
+    while (*p && *p != ' ' && *p != '\t') ++p;
+  }
+  while (*p == ' ' || *p == '\t') ++p;
+  return p;
+}
+
+std::string Win32Host::commandLine() { return argumentsOf(GetCommandLineA()); }
+
+void Win32Host::endProcess() {
+  if (owner_) DestroyWindow(owner_);
+  ExitProcess(0);
+}
+
+bool Win32Host::readFile(const std::string& path, std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  std::string content;
+  char chunk[16384];
+  DWORD got = 0;
+  bool ok = true;
+  for (;;) {
+    if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr)) {
+      ok = false;
+      break;
+    }
+    if (got == 0) break;
+    content.append(chunk, got);
+  }
+  CloseHandle(file);
+  if (ok) bytes.swap(content);
+  return ok;
+}
+
+namespace {
+
+bool writeAll(HANDLE file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    DWORD wrote = 0;
+    if (!WriteFile(file, bytes.data() + done, want, &wrote, nullptr) || wrote == 0) return false;
+    done += wrote;
+  }
+  return true;
+}
+
+bool moveOver(const std::string& from, const std::string& to) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  // Windows 9x has no MoveFileEx: remove the old file, then rename. Refuse to remove a
+  // read-only one, as MoveFileEx would.
+  if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if ((attributes & FILE_ATTRIBUTE_READONLY) || !DeleteFileA(to.c_str())) return false;
+  }
+  return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+}  // namespace
+
+bool Win32Host::writeFile(const std::string& path, const std::string& bytes) {
+  // The new content goes beside the old file and then takes its place, so a failure part way
+  // (a full disk, a read-only file, a folder that vanished) leaves the old file as it was.
+  const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = writeAll(file, bytes);
+  ok = FlushFileBuffers(file) && ok;
+  ok = CloseHandle(file) && ok;
+  ok = ok && moveOver(temporary, path);
+  if (!ok) DeleteFileA(temporary.c_str());
+  return ok;
+}
+
+}  // namespace morvane

@@ -1,0 +1,38 @@
+// The host operations on Win32, ANSI throughout: both files the program writes are single-byte
+// text in the system code page.
+#pragma once
+
+#include <windows.h>
+
+#include "host/Host.h"
+
+namespace morvane {
+
+class Win32Host final : public Host {
+ public:
+  // The main window, as owner of the message box and the file dialogs; may stay null.
+  void setOwner(HWND owner) { owner_ = owner; }
+
+  // kernel32, in MODULE5_win.cpp.
+  unsigned GetWindowsDirectoryA(char* buffer, unsigned capacity) override;
+  void Sleep(unsigned milliseconds) override;
+
+  bool startProgram(const std::string& commandLine, WindowMode mode) override;
+  bool sendEnter() override;
+  bool changeDirectory(const std::string& directory) override;
+  void messageBox(const std::string& text) override;
+  bool fileDialog(const FileDialogRequest& request, std::string& chosen) override;
+  std::string commandLine() override;
+  void endProcess() override;
+  bool readFile(const std::string& path, std::string& bytes) override;
+  bool writeFile(const std::string& path, const std::string& bytes) override;
+
+ private:
+  HWND owner_ = nullptr;
+};
+
+// The arguments part of a full command line: what follows the program name (quoted or not),
+// without the blanks that separate the two.
+std::string argumentsOf(const char* fullCommandLine);
+
+}  // namespace morvane

@@ -1,0 +1,75 @@
+#include "host/RecordingHost.h"
+
+#include <cstring>
+
+namespace morvane {
+
+unsigned RecordingHost::GetWindowsDirectoryA(char* buffer, unsigned capacity) {
+  calls.push_back("GetWindowsDirectoryA " + std::to_string(capacity));
+  if (windowsDirectoryFails) return 0;
+  const unsigned length = static_cast<unsigned>(windowsDirectory.size());
+  if (length >= capacity) return length + 1;
+  std::memcpy(buffer, windowsDirectory.c_str(), length + 1);
+  return length;
+}
+
+void RecordingHost::Sleep(unsigned milliseconds) {
+  calls.push_back("Sleep " + std::to_string(milliseconds));
+}
+
+bool RecordingHost::startProgram(const std::string& commandLine, WindowMode mode) {
+  calls.push_back(std::string(mode == WindowMode::hidden ? "start hidden " : "start normal ") +
+                  commandLine);
+  return !startFails;
+}
+
+bool RecordingHost::sendEnter() {
+  calls.push_back("enter");
+  return true;
+}
+
+bool RecordingHost::changeDirectory(const std::string& directory) {
+  calls.push_back("cd " + directory);
+  return true;
+}
+
+void RecordingHost::messageBox(const std::string& text) {
+  calls.push_back("message " + text);
+  messages.push_back(text);
+}
+
+bool RecordingHost::fileDialog(const FileDialogRequest& request, std::string& chosen) {
+  calls.push_back("dialog " + request.title);
+  dialogRequests.push_back(request);
+  if (dialogAnswers.empty()) return false;
+  chosen = dialogAnswers.front();
+  dialogAnswers.erase(dialogAnswers.begin());
+  return !chosen.empty();
+}
+
+std::string RecordingHost::commandLine() {
+  calls.push_back("commandLine");
+  return commandLineText;
+}
+
+void RecordingHost::endProcess() {
+  calls.push_back("end");
+  ended = true;
+}
+
+bool RecordingHost::readFile(const std::string& path, std::string& bytes) {
+  calls.push_back("read " + path);
+  auto it = files.find(path);
+  if (it == files.end()) return false;
+  bytes = it->second;
+  return true;
+}
+
+bool RecordingHost::writeFile(const std::string& path, const std::string& bytes) {
+  calls.push_back("write " + path);
+  if (unwritablePaths.count(path) != 0) return false;
+  files[path] = bytes;
+  return true;
+}
+
+}  // namespace morvane

@@ -1,0 +1,26 @@
+// Setting files (.mvs): eleven lines of single-byte text, CR LF after each.
+//   1 the header, 2 fifty hyphens, 3 empty, 4..9 the six driver options as integers,
+//   10 the setting's name, 11 the application's command line.
+#pragma once
+
+#include <string>
+
+#include "driver_settings/DriverSettings.h"
+#include "host/Host.h"
+
+namespace morvane {
+
+extern const char* const settingFileHeader;
+extern const char* const invalidSettingFileMessage;
+
+// The eleven lines for the current values.
+std::string writeSettingFile(const DriverSettings& settings);
+
+// Reads the file at path into settings, one line per item. A first line other than the header
+// (letter case counts) brings up the one message this program ever shows, and the rest is read
+// all the same. A line that is missing leaves the last value read of its kind (number or text)
+// to be written again; a value that does not convert or that its field refuses leaves that
+// field as it was.
+void readSettingFile(const std::string& path, DriverSettings& settings, Host& host);
+
+}  // namespace morvane

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "host/RecordingHost.h"
+#include "driver_settings/RegistryPatch.h"
+#include "launch/RunApp.h"
+#include "launch/Startup.h"
+#include "setting_files/SettingFile.h"
+
+namespace morvane {
+namespace {
+
+const std::vector<std::string> kApply = {"GetWindowsDirectoryA 145", "write C:\\WINDOWS\\scrap.reg",
+                                         "start hidden regedit C:\\WINDOWS\\scrap.reg",
+                                         "Sleep 500", "enter"};
+
+std::vector<std::string> applyThen(std::vector<std::string> rest) {
+  std::vector<std::string> all = kApply;
+  all.insert(all.end(), rest.begin(), rest.end());
+  return all;
+}
+
+TEST(RunApp, AppliesThenStartsFromTheApplicationsDirectory) {
+  const struct {
+    const char* app;
+    std::vector<std::string> after;
+  } cases[] = {
+      {"C:\\Games\\Quake\\quake.exe",
+       {"cd C:\\Games\\Quake", "start normal C:\\Games\\Quake\\quake.exe"}},
+      {"C:\\quake.exe", {"cd C:", "start normal C:\\quake.exe"}},
+      {"C:\\Games\\", {"cd C:\\Games", "start normal C:\\Games\\"}},
+      {"C:\\Games\\q.exe -path D:\\x", {"cd C:\\Games\\q.exe -path D:", "start normal C:\\Games\\q.exe -path D:\\x"}},
+      // No backslash: the current directory stays and the text starts as it stands.
+      {"quake.exe -dedicated", {"start normal quake.exe -dedicated"}},
+      {"", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.app);
+    RecordingHost host;
+    MemorySettings settings;
+    settings.setText(Field::applicationPath, c.app);
+    Command6_Click(settings, host);
+    EXPECT_EQ(host.calls, applyThen(c.after));
+  }
+}
+
+TEST(FormLoad, EmptyCommandLineLeavesTheWindowToTheUser) {
+  RecordingHost host;
+  MemorySettings settings;
+  Form_Load(settings, host);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"commandLine"});
+}
+
+TEST(FormLoad, CommandLineLoadsAppliesStartsAndEnds) {
+  const std::string file = std::string(settingFileHeader) + "\r\n" + std::string(50, '-') +
+                           "\r\n\r\n1\r\n0\r\n0\r\n3\r\n128\r\n1\r\nQuake\r\n";
+  const struct {
+    const char* commandLine;
+    const char* app;  // line 11 of the file
+    const char* readPath;
+    bool message;
+    std::vector<std::string> after;
+  } cases[] = {
+      {"\"C:\\Games\\q.mvs\"", "C:\\Games\\Quake\\quake.exe", "C:\\Games\\q.mvs", false,
+       {"cd C:\\Games\\Quake", "start normal C:\\Games\\Quake\\quake.exe", "end"}},
+      {"\"C:\\Games\\q.mvs\"", "", "C:\\Games\\q.mvs", false, {"end"}},
+      {"C:\\Games\\q.mvs", "C:\\x.exe", ":\\Games\\q.mv", true, {"end"}},
+      {"x", "C:\\x.exe", "", true, {"end"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.commandLine);
+    RecordingHost host;
+    host.commandLineText = c.commandLine;
+    host.files["C:\\Games\\q.mvs"] = file + c.app + "\r\n";
+    MemorySettings settings;
+    Form_Load(settings, host);
+    std::vector<std::string> want = {"commandLine", std::string("read ") + c.readPath};
+    if (c.message) want.push_back("message This is not a valid Morvane Config File");
+    for (const std::string& call : applyThen(c.after)) want.push_back(call);
+    EXPECT_EQ(host.calls, want);
+    // What Apply wrote is what was loaded: the file's values, or zeros for a missing file.
+    MemorySettings expected;
+    if (!c.message) {
+      expected.setNumber(Field::doNotWaitAfter3DOps, 1);
+      expected.setNumber(Field::texPerspLevel, 3);
+      expected.setNumber(Field::quad2Linear, 128);
+      expected.setNumber(Field::subDivideBoost, 1);
+    } else {
+      expected.setNumber(Field::texPerspLevel, 0);
+    }
+    EXPECT_EQ(host.files["C:\\WINDOWS\\scrap.reg"], registryPatch(expected));
+    EXPECT_EQ(settings.number(Field::quad2Linear), expected.number(Field::quad2Linear));
+  }
+}
+
+}  // namespace
+}  // namespace morvane
