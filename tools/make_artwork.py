@@ -54,6 +54,7 @@ class Canvas:
         self.w, self.h, self.ss = w, h, ss
         self.W, self.H = w * ss, h * ss
         self.px = [rgba(bg)] * (self.W * self.H)
+        self.clip = None        # optional (x0, y0, x1, y1) limiting polygon()
 
     def _blend(self, i, c):
         r, g, b, a = c
@@ -75,8 +76,9 @@ class Canvas:
         P = [(x * s, y * s) for x, y in pts]
         n = len(P)
         ys = [p[1] for p in P]
-        j0 = max(0, int(math.floor(min(ys))))
-        j1 = min(self.H - 1, int(math.ceil(max(ys))))
+        cx0, cy0, cx1, cy1 = [v * s for v in (self.clip or (0, 0, self.w, self.h))]
+        j0 = max(int(cy0), int(math.floor(min(ys))))
+        j1 = min(int(math.ceil(cy1)) - 1, int(math.ceil(max(ys))))
         shader = color if callable(color) else None
         solid = None if shader else rgba(color)
         for j in range(j0, j1 + 1):
@@ -90,8 +92,8 @@ class Canvas:
             xs.sort()
             row = j * self.W
             for a, b in zip(xs[0::2], xs[1::2]):
-                i0 = max(0, math.ceil(a - 0.5))
-                i1 = min(self.W - 1, math.ceil(b - 0.5) - 1)
+                i0 = max(int(cx0), math.ceil(a - 0.5))
+                i1 = min(int(math.ceil(cx1)) - 1, math.ceil(b - 0.5) - 1)
                 for i in range(i0, i1 + 1):
                     c = rgba(shader((i + 0.5) / s, yc / s)) if shader else solid
                     self._blend(row + i, c)
@@ -379,11 +381,9 @@ def app_icon(size):
         R(38, 19, 44, 24, (30, 32, 40))
         R(38, 26, 44, 31, (30, 32, 40))
     # graphics chip: pins, package, the mark on top
-    c0, c1 = (12, 10, 32, 34) if size < 32 else (14, 11, 34, 33)
-    cx, cy = (c0 + c1) / 2, (c1 + c0) / 2
-    cx, cy = (c0 + c1) / 2, (10 + 34) / 2 if size < 32 else 22
-    x0, x1 = c0, c1
-    y0, y1 = cy - (x1 - x0) / 2, cy + (x1 - x0) / 2
+    half = 11 if size < 32 else 9       # the chip is bigger on the tiny icon
+    cx, cy = 23, 22
+    x0, x1, y0, y1 = cx - half, cx + half, cy - half, cy + half
     if size >= 32:
         pins = 6 if size == 32 else 8
         step = (x1 - x0) / (pins + 1)
@@ -453,6 +453,13 @@ def make_logo():
     write_bmp("logo.bmp", flatten(cv.pixels()))
 
 
+def noise(x, y):
+    """Repeatable pseudo-random value in [0, 1) for a pixel."""
+    n = (x * 374761393 + y * 668265263) & 0xFFFFFFFF
+    n = ((n ^ (n >> 13)) * 1274126177) & 0xFFFFFFFF
+    return ((n ^ (n >> 16)) & 0xFFFF) / 65536.0
+
+
 def make_board():
     """A graphics add-in board seen slightly from above, faded out like an
     old photograph."""
@@ -486,7 +493,7 @@ def make_board():
     for k in range(9):
         u = 0.27 + k * 0.048
         cv.polyline([at(0.40 + k * 0.03, 0.55), at(0.40 + k * 0.03, 0.70), at(u, 0.82),
-                     at(u, 0.88)], 0.7, (35, 130, 70))
+                     at(u, 0.88)], 0.8, (25, 105, 55))
     # gold edge fingers with the key notch
     for k in range(30):
         u = 0.235 + k * 0.0152
@@ -549,8 +556,8 @@ def make_board():
             d = min(x + 0.5, y + 0.5, W - x - 0.5, H - y - 0.5)
             f = min(1.0, d / 12.0)
             f = f * f * (3 - 2 * f)
-            grain = (((x * 73856093) ^ (y * 19349663)) % 7) - 3
-            o.append(tuple(to8(255 - (255 - v) * f + grain * f * 0.6) for v in c))
+            grain = noise(x, y) * 6 - 3
+            o.append(tuple(to8(255 - (255 - v) * f * (1 + grain / 40)) for v in c))
         out.append(o)
     write_bmp("board.bmp", out)
 
@@ -587,45 +594,54 @@ def make_page_flip():
 
 def make_stopwatch_paint():
     cv = Canvas(31, 33, ss=8)
-    cx, cy = 14.0, 22.0
-    face = draw_stopwatch(cv, cx, cy, 10.6, 7.0)
-    red, dred = (220, 35, 35), (130, 15, 15)
-    # paint pouring from the pot onto the dial, with drips
-    stream = [(17.0, 9.8), (19.5, 9.2), (17.8, 14.5), (15.2, 16.5), (13.5, 14.5)]
-    cv.polygon(stream, dred)
-    cv.polygon([(17.4, 10.3), (19.0, 9.9), (17.2, 14.0), (15.3, 15.6), (14.4, 14.4)], red)
-    cv.ellipse(14.2, 16.6, 4.8, 2.2, dred)
-    cv.ellipse(14.2, 16.5, 4.0, 1.5, red)
-    for x, y1 in ((11.0, 20.0), (17.0, 21.5)):
-        cv.line(x, 17.0, x, y1, 1.5, red)
-    # the pot, tipped over towards the watch
-    pot = [(17.5, 1.0), (29.5, 1.0), (29.5, 11.0), (17.5, 11.0)]
-    pcx, pcy = 23.5, 6.0
-    body = rotate(pot, pcx, pcy, 35)
-    cv.polygon(body, (60, 64, 72))
-    cv.polygon(rotate([(18.3, 1.8), (28.7, 1.8), (28.7, 10.2), (18.3, 10.2)], pcx, pcy, 35),
-               lambda x, y: mix((235, 237, 242), (140, 145, 155), min(1, max(0, (x - 17) / 13))))
-    cv.polygon(rotate([(18.3, 4.0), (28.7, 4.0), (28.7, 7.5), (18.3, 7.5)], pcx, pcy, 35),
-               (40, 90, 190))                                   # label band
-    rim = rotate(ellipse_pts(17.5, 6.0, 1.8, 5.6, 36), pcx, pcy, 35)
-    cv.polygon(rim, (60, 64, 72))
-    cv.polygon(rotate(ellipse_pts(17.6, 6.0, 1.1, 4.8, 36), pcx, pcy, 35), red)
+    draw_stopwatch(cv, 17.5, 22.0, 10.4, 6.6)
+    red, dred = (225, 35, 35), (125, 15, 15)
+    # the pot, tipped on its side so that its mouth points at the watch
+    pcx, pcy, tilt, hw, hh = 8.0, 7.6, -115, 4.8, 4.3
+    outline = (45, 48, 56)
+
+    def pot(pts):
+        return rotate(pts, pcx, pcy, tilt)
+
+    def band(y0, y1, inset):
+        return pot([(pcx - hw + inset, pcy + y0), (pcx + hw - inset, pcy + y0),
+                    (pcx + hw - inset, pcy + y1), (pcx - hw + inset, pcy + y1)])
+
+    # paint running out of the mouth onto the dial, with two drips
+    mx, my = pot([(pcx, pcy - hh)])[0]
+    cv.polygon([(mx - 1.6, my - 1.8), (mx + 1.8, my + 0.2), (15.8, 15.8), (13.0, 16.0)], dred)
+    cv.polygon([(mx - 0.6, my - 0.9), (mx + 0.9, my), (15.0, 15.8), (13.8, 15.9)], red)
+    cv.ellipse(14.6, 16.8, 3.9, 1.9, dred)
+    cv.ellipse(14.6, 16.7, 3.1, 1.3, red)
+    for x, y1 in ((12.6, 20.6), (16.3, 19.4)):
+        cv.line(x, 17.2, x, y1, 1.5, dred)
+        cv.line(x, 17.2, x, y1 - 0.2, 0.8, red)
+    # can body with its label, base and the open mouth
+    cv.polygon(band(-hh, hh, 0), outline)
+    cv.polygon(pot(ellipse_pts(pcx, pcy + hh, hw, 1.7, 36)), outline)
+    cv.polygon(band(-hh + 0.4, hh + 0.6, 0.8),
+               lambda x, y: mix((245, 246, 250), (130, 135, 146),
+                                min(1, max(0, (y - pcy + 6) / 12))))
+    cv.polygon(band(-1.0, 2.2, 0.8), (40, 90, 200))
+    cv.polygon(pot(ellipse_pts(pcx, pcy - hh, hw + 0.2, 2.0, 36)), outline)
+    cv.polygon(pot(ellipse_pts(pcx, pcy - hh, hw - 0.8, 1.3, 36)), red)
     write_ico("stopwatch_paint.ico", [cv.pixels()])
 
 
 def make_perspective():
     cv = Canvas(31, 33, ss=8)
-    vp = (26.0, 6.0)
+    vp = (25.5, 8.0)
     cv.round_rect(0.5, 0.5, 30.5, 32.5, 3.0, (0, 80, 80))
     cv.round_rect(1.5, 1.5, 29.5, 31.5, 2.2, vgrad(2, 32, (40, 175, 170), (0, 120, 120)))
+    cv.clip = (1.5, 1.5, 29.5, 31.5)
     for x in (-12, -2, 8, 18, 28, 38):          # ground lines running to the horizon
         cv.line(x, 31.5, vp[0], vp[1], 0.6, (110, 210, 200), caps=False)
     cv.rect(1.5, vp[1] - 0.3, 29.5, vp[1] + 0.3, (110, 210, 200))
-    cv.rect(1.5, 31.5, 29.5, 32.5, (0, 80, 80))   # clip lines at the frame
-    front = (3.0, 11.0, 17.0, 29.0)
+    cv.clip = None
+    front = (3.0, 13.0, 15.0, 29.5)
     shades = ((215, 216, 220), (175, 177, 182), (140, 142, 148), (110, 112, 118))
     for k in range(3, -1, -1):                  # far panels first
-        s = 0.6 ** k
+        s = 0.66 ** k
         x0, y0, x1, y1 = (vp[0] + (front[0] - vp[0]) * s, vp[1] + (front[1] - vp[1]) * s,
                           vp[0] + (front[2] - vp[0]) * s, vp[1] + (front[3] - vp[1]) * s)
         e = max(0.5, 1.0 * s)

@@ -70,9 +70,14 @@ bool Win32Host::fileDialog(const FileDialogRequest& request, std::string& chosen
   dialog.lpstrTitle = request.title.c_str();
   dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER;
-  const BOOL ok = request.form == DialogForm::save ? GetSaveFileNameA(&dialog)
-                                                   : GetOpenFileNameA(&dialog);
-  if (!ok) return false;
+  // comdlg32 brings a long chain of DLLs with it; loading it only when a dialog is wanted keeps
+  // it out of every start-up, the headless one above all.
+  using DialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+  static HMODULE library = LoadLibraryA("comdlg32.dll");
+  if (!library) return false;
+  const auto show = reinterpret_cast<DialogFunction>(reinterpret_cast<void (*)()>(GetProcAddress(
+      library, request.form == DialogForm::save ? "GetSaveFileNameA" : "GetOpenFileNameA")));
+  if (!show || !show(&dialog)) return false;
   chosen = name.data();
   return true;
 }

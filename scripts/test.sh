@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# All tests: the portable core natively (ASan + UBSan), then the Windows tree under Wine (unit
+# tests again, and the built exe end to end), then the 32-bit build, which is compiled and
+# linked but cannot run here.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+ensure_packages
+PACKAGES=(x11-utils); ensure_packages
+cd "$ROOT"
+
+echo "== native"
+build native
+ctest --preset native
+
+echo "== windows x86_64 (under Wine)"
+build windows-x64
+ensure_display
+start_wine
+trap stop_wine EXIT
+ctest --preset windows-x64
+
+echo "== windows i686 (build only)"
+build windows-x86

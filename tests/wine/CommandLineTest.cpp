@@ -1,0 +1,137 @@
+// The built morvane.exe, started as a desktop shortcut would start it, against Wine's real
+// registry editor and registry.
+#include <gtest/gtest.h>
+
+#include "WineTestSupport.h"
+
+namespace morvane_test {
+namespace {
+
+const std::string kHeader = "Morvane Config File - Halvorsk";
+const std::string kRoot = "C:\\morvane e2e";
+const std::string kProbeDir = kRoot + "\\probe dir";
+
+std::string settingFile(const std::string& header, const std::string& numbers,
+                        const std::string& app) {
+  return header + "\r\n" + std::string(50, '-') + "\r\n\r\n" + numbers +
+         "Probe, \"quoted\"\r\n" + app + "\r\n";
+}
+
+const char* const kAppliedPatch =
+    "REGEDIT4\r\n"
+    "\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ATI Technologies\\3D]\r\n"
+    "\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ATI Technologies\\3D\\ATID3D]\r\n"
+    "\"u32SubDivide\"=dword:0000000F\r\n"
+    "\"u32TexPerspLevel\"=\"3\"\r\n"
+    "\"u32Quad2Linear\"=dword:00000080\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ATI Technologies\\DDHAL]\r\n"
+    "\r\n"
+    "\"DoNotWaitAfter3DOps\"=dword:00000001\r\n"
+    "\"PageFlipping\"=dword:00000000\r\n"
+    "\"UseFastColorFill\"=dword:00000000\r\n";
+
+// Lines 4 to 9: Check1 on, Check2 off, Check3 grayed, HScroll1 3, HScroll2 128, Check4 on.
+const char* const kNumbers = "1\r\n0\r\n2\r\n3\r\n128\r\n1\r\n";
+const char* const kAppliedValues =
+    "u32SubDivide=dword:15\nu32TexPerspLevel=sz:3\nu32Quad2Linear=dword:128\n"
+    "DoNotWaitAfter3DOps=dword:1\nPageFlipping=dword:0\nUseFastColorFill=dword:0\n";
+const char* const kZeroValues =
+    "u32SubDivide=dword:0\nu32TexPerspLevel=sz:0\nu32Quad2Linear=dword:0\n"
+    "DoNotWaitAfter3DOps=dword:0\nPageFlipping=dword:0\nUseFastColorFill=dword:0\n";
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CreateDirectoryA(kRoot.c_str(), nullptr);
+    CreateDirectoryA(kProbeDir.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA((binDir() + "probe.exe").c_str(), (kProbeDir + "\\probe.exe").c_str(),
+                          FALSE));
+    probeOut_ = kRoot + "\\probe.txt";
+    DeleteFileA(probeOut_.c_str());
+    SetEnvironmentVariableA("MORVANE_PROBE_OUT", probeOut_.c_str());
+    DeleteFileA(scrap().c_str());
+    deleteDriverKeys();
+  }
+
+  static std::string scrap() { return windowsDirectory() + "\\scrap.reg"; }
+  static std::string morvane() { return "\"" + binDir() + "morvane.exe\""; }
+
+  // Runs morvane.exe with `arguments`; presses OK on the invalid-file message if it comes up.
+  void run(const std::string& arguments, int* messagesSeen = nullptr,
+           std::string* messageText = nullptr) {
+    int seen = 0;
+    auto pressOk = [&](DWORD pid) {
+      HWND box = findWindowOf(pid, "#32770", "Morvane");
+      if (!box) return;
+      if (messageText) *messageText = dialogMessage(box);
+      ++seen;
+      SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    };
+    ASSERT_TRUE(runToEnd(morvane() + " " + arguments, 30000, pressOk))
+        << "morvane.exe did not end by itself";
+    if (messagesSeen) *messagesSeen = seen;
+  }
+
+  static void expectRegistry(const char* values) {
+    waitFor([&] { return driverValues() == values; }, 10000);
+    EXPECT_EQ(driverValues(), values);
+  }
+
+  std::string probeOut_;
+};
+
+TEST_F(CommandLine, QuotedSettingFileIsLoadedAppliedAndStartsTheApplication) {
+  const std::string app = kProbeDir + "\\probe.exe -game \"my mod\" +map e1m1";
+  ASSERT_TRUE(writeFileBytes(kRoot + "\\quake.mvs", settingFile(kHeader, kNumbers, app)));
+  int messages = -1;
+  run("\"" + kRoot + "\\quake.mvs\"", &messages);
+  EXPECT_EQ(messages, 0);
+  expectRegistry(kAppliedValues);
+  EXPECT_EQ(readFileBytes(scrap()), kAppliedPatch);
+  // The probe ran from its own folder, with the application line as its command line.
+  waitFor([&] { return readFileBytes(probeOut_) != "<missing>"; }, 10000);
+  // Windows hands the child the command line as given; Wine rebuilds it with the program's
+  // path quoted once it has found which blank ends the path. Either way the arguments are intact.
+  const std::string seen = readFileBytes(probeOut_);
+  const std::string quoted = kProbeDir + "\n\"" + kProbeDir + "\\probe.exe\" -game \"my mod\" +map e1m1\n";
+  EXPECT_TRUE(seen == kProbeDir + "\n" + app + "\n" || seen == quoted) << seen;
+}
+
+TEST_F(CommandLine, EmptyApplicationLineAppliesAndStartsNothing) {
+  ASSERT_TRUE(writeFileBytes(kRoot + "\\plain.mvs", settingFile(kHeader, kNumbers, "")));
+  run("\"" + kRoot + "\\plain.mvs\"");
+  expectRegistry(kAppliedValues);
+  Sleep(500);
+  EXPECT_EQ(readFileBytes(probeOut_), "<missing>");
+}
+
+TEST_F(CommandLine, ApplicationWithoutBackslashStillEnds) {
+  ASSERT_TRUE(writeFileBytes(kRoot + "\\bare.mvs",
+                             settingFile(kHeader, kNumbers, "no-such-program -x")));
+  run("\"" + kRoot + "\\bare.mvs\"");
+  expectRegistry(kAppliedValues);
+}
+
+TEST_F(CommandLine, WrongHeaderShowsTheMessageAndAppliesAllTheSame) {
+  ASSERT_TRUE(writeFileBytes(kRoot + "\\case.mvs",
+                             settingFile("morvane config file - halvorsk", kNumbers, "")));
+  int messages = 0;
+  std::string text;
+  run("\"" + kRoot + "\\case.mvs\"", &messages, &text);
+  EXPECT_EQ(messages, 1);
+  EXPECT_EQ(text, "This is not a valid Morvane Config File");
+  expectRegistry(kAppliedValues);
+}
+
+TEST_F(CommandLine, UnquotedPathLosesItsEndsAndAppliesZeros) {
+  ASSERT_TRUE(writeFileBytes(kRoot + "\\quake.mvs", settingFile(kHeader, kNumbers, "")));
+  int messages = 0;
+  run(kRoot.substr(0, 2) + "\\quake.mvs", &messages);  // no blanks, no quotes
+  EXPECT_EQ(messages, 1);
+  expectRegistry(kZeroValues);
+}
+
+}  // namespace
+}  // namespace morvane_test
