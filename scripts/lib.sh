@@ -55,6 +55,10 @@ start_wine() {
     wineserver -w
   fi
   wineserver -p 2>/dev/null || true  # already running is fine
+  # Wine's background services start with the first program and live on. Start them here, with
+  # their output going nowhere: started under ctest they would inherit its pipes and keep a
+  # test's output open long after the test itself has ended.
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 stop_wine() {
