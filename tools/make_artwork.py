@@ -364,18 +364,24 @@ def app_icon(size):
     # edge connector tab with gold fingers
     R(15, 34, 42, 43, (12, 70, 38))
     R(15 + p, 34, 42 - p, 43 - p, (40, 140, 75))
-    fingers = {16: 4, 32: 7, 48: 10}.get(size, 8)
-    pitch = (42 - 15 - 3 * p) / fingers
+    if size < 32:               # whole pixels: four 1-px fingers, 1-px gaps
+        fingers, pitch, start, width = 4, 2 * p, 18, p
+        fy0, fy1 = 36, 40
+    else:
+        fy0, fy1 = 37, 43 - 1.5 * p
+        fingers = 7 if size == 32 else 10
+        pitch = (42 - 15 - 3 * p) / fingers
+        start, width = 15 + 2 * p, pitch - max(p, 0.9)
     for k in range(fingers):
-        x0 = 15 + 2 * p + k * pitch
-        R(x0, 37, x0 + pitch - max(p, 0.9), 43 - 1.5 * p,
-          vgrad(37 * u, 43 * u, (255, 225, 120), (200, 150, 40)))
+        x0 = start + k * pitch
+        R(x0, fy0, x0 + width, fy1,
+          vgrad(fy0 * u, fy1 * u, (255, 225, 120), (200, 150, 40)))
     # the board itself
     cv.round_rect(5 * u, 9 * u, 47 * u, 37 * u, 2 * u, (12, 70, 38))
     cv.round_rect(5 * u + 1, 9 * u + 1, 47 * u - 1, 37 * u - 1, 2 * u - 1,
                   vgrad(9 * u, 37 * u, (70, 180, 105), (30, 125, 65)))
     if size >= 32:
-        for y in (13, 31):      # a couple of traces running to the fingers
+        for y in (13, 31):      # a couple of traces and the memory chips
             cv.line(9 * u, y * u, 13 * u, y * u, max(1.0, u), (25, 110, 55), caps=False)
         R(38, 12, 44, 17, (30, 32, 40))
         R(38, 19, 44, 24, (30, 32, 40))
@@ -388,13 +394,14 @@ def app_icon(size):
         pins = 6 if size == 32 else 8
         step = (x1 - x0) / (pins + 1)
         for k in range(1, pins + 1):
-            t = x0 + k * step
+            t = x0 + k * step       # pin rows run right through; the package covers the middle
             R(t - step * 0.3, y0 - 1.6, t + step * 0.3, y1 + 1.6, (215, 215, 205))
-            R(x0 - 1.6, cy - (cx - t) - step * 0.3, x1 + 1.6, cy - (cx - t) + step * 0.3,
-              (215, 215, 205))
+            ty = t - cx + cy
+            R(x0 - 1.6, ty - step * 0.3, x1 + 1.6, ty + step * 0.3, (215, 215, 205))
     R(x0, y0, x1, y1, (20, 22, 30))
     R(x0 + p, y0 + p, x1 - p, y1 - p, vgrad(y0 * u, y1 * u, (85, 90, 105), (45, 48, 60)))
-    draw_mark(cv, cx * u, cy * u, (x1 - x0) * 0.36 * u, 0.35 if size >= 32 else 0)
+    draw_mark(cv, cx * u, cy * u, (x1 - x0) * (0.36 if size >= 32 else 0.42) * u,
+              0.35 if size >= 32 else 0)
     return cv.pixels()
 
 

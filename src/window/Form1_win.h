@@ -1,0 +1,89 @@
+// Form1, the program's only window. It owns the eight settings: they are the values of its
+// controls, read and written through the DriverSettings interface, with no copy anywhere else.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "driver_settings/DriverSettings.h"
+#include "host/Host.h"
+#include "window/Artwork_win.h"
+#include "window/Layout_win.h"
+
+namespace morvane {
+
+class Form1 final : public DriverSettings {
+ public:
+  explicit Form1(Host& host);
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // Creates the window and every control with its initial value, hidden.
+  bool create(HINSTANCE instance);
+  void show();
+  // The message loop of interactive mode; returns when the window is gone.
+  int run();
+  // Keyboard handling the loop does before dispatching: Ctrl+Tab, Alt+F4, Tab between controls.
+  bool translate(MSG& message);
+
+  HWND window() const { return window_; }
+  HWND control(const char* name) const;
+  int dpi() const { return dpi_; }
+  int selectedTab() const;
+
+  std::int16_t number(Field field) const override;
+  std::string text(Field field) const override;
+  bool setNumber(Field field, std::int16_t value) override;
+  bool setText(Field field, const std::string& value) override;
+
+ private:
+  static LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  static LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  static LRESULT CALLBACK tabProc(HWND window, UINT message, WPARAM w, LPARAM l);
+  static LRESULT CALLBACK numberBoxProc(HWND window, UINT message, WPARAM w, LPARAM l);
+
+  bool createContainerPages();
+  HWND createControl(int index);
+  HWND parentOf(Container container) const;
+  RECT placeOf(const ControlSpec& spec) const;  // in its parent's client pixels
+  int px(int twips) const { return MulDiv(twips, dpi_, 1440); }
+  int indexOf(HWND control) const;
+  Container containerOf(HWND window) const;
+
+  // The window procedure only dispatches, to one handler per event.
+  LRESULT dispatch(HWND window, UINT message, WPARAM w, LPARAM l);
+  void onCommand(int id, int notification, HWND from);
+  void onScroll(HWND bar, int code, int position);
+  LRESULT onControlColour(HDC dc, HWND control);
+  void onDrawItem(const DRAWITEMSTRUCT& item);
+  void onEraseContainer(HWND container, HDC dc);
+  void selectTab(int tab);
+
+  // The events, named for their controls.
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Check_Click(HWND box);
+  void HScroll1_Change();
+  void HScroll2_Change();
+  void HScroll2_Scroll();
+  void Text2_Change();
+
+  Host& host_;
+  HINSTANCE instance_ = nullptr;
+  HWND owner_ = nullptr;  // hidden, so that the form stays off the taskbar
+  HWND window_ = nullptr;
+  std::array<HWND, 7> containers_{};  // by Container
+  POINT pageOffset_{};                // the tab pages' origin within SSTab1, in pixels
+  HWND controls_[64] = {};
+  int dpi_ = 96;
+  bool ready_ = false;  // events are ignored while the controls are being made
+  Artwork artwork_;
+};
+
+}  // namespace morvane
