@@ -98,7 +98,8 @@ std::string argumentsOf(const char* fullCommandLine) {
 std::string Win32Host::commandLine() { return argumentsOf(GetCommandLineA()); }
 
 void Win32Host::endProcess() {
-  if (owner_) DestroyWindow(owner_);
+  // Ending the process closes its windows. Hiding or destroying the window first would only
+  // add a wait (about two seconds under Wine) between "Close" and the end.
   ExitProcess(0);
 }
 

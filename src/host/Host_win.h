@@ -8,7 +8,7 @@
 
 namespace morvane {
 
-class Win32Host final : public Host {
+class Win32Host : public Host {
  public:
   // The main window, as owner of the message box and the file dialogs; may stay null.
   void setOwner(HWND owner) { owner_ = owner; }

@@ -205,8 +205,7 @@ RECT Form1::placeOf(const ControlSpec& spec) const {
 }
 
 void Form1::show() {
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
+  ShowWindow(window_, SW_SHOW);  // which also activates it
   SetFocus(control("SSTab1"));
 }
 

@@ -119,7 +119,7 @@ const ControlSpec kControls[] = {
      nullptr, F},
     {"Label15", K::label, C::frame2, 3690, 2715, 210, 780, "F A S T", kWrap, Fn::dialog,
      kWindowText, T, nullptr, F},
-    {"Text2", K::edit, C::frame2, 3945, 2970, 510, 300, "0", ES_MULTILINE | ES_CENTER, Fn::dialog,
+    {"Text2", K::edit, C::frame2, 3945, 2970, 510, 300, "0", ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL, Fn::dialog,
      kWindowText, F, nullptr, F},
     {"Check4", K::check, C::frame2, 105, 3765, 4365, 285, "Sub Division Speed Boost (Not very much)",
      0, Fn::dialog, kWindowText, F, nullptr, F},

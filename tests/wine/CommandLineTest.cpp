@@ -133,5 +133,27 @@ TEST_F(CommandLine, UnquotedPathLosesItsEndsAndAppliesZeros) {
   expectRegistry(kZeroValues);
 }
 
+TEST_F(CommandLine, NoArgumentShowsTheWindowAndCloseEndsItWithoutApplying) {
+  ASSERT_TRUE(writeFileBytes(scrap(), "left alone"));
+  HWND shown = nullptr;
+  DWORD clickedAt = 0;
+  auto pressClose = [&](DWORD pid) {
+    if (clickedAt) return;
+    HWND form = findWindowOf(pid, "MorvaneForm1", "Morvane");
+    if (!form || !IsWindowVisible(form)) return;
+    shown = form;
+    HWND close = FindWindowExA(form, nullptr, "Button", "Close");
+    PostMessageA(close, BM_CLICK, 0, 0);
+    clickedAt = GetTickCount();
+  };
+  ASSERT_TRUE(runToEnd(morvane(), 30000, pressClose)) << "morvane.exe did not end";
+  ASSERT_NE(shown, nullptr) << "the window never showed";
+  EXPECT_LT(GetTickCount() - clickedAt, 1000u);
+  EXPECT_EQ(readFileBytes(scrap()), "left alone");
+  EXPECT_EQ(driverValues(), "u32SubDivide=<missing>\nu32TexPerspLevel=<missing>\n"
+                            "u32Quad2Linear=<missing>\nDoNotWaitAfter3DOps=<missing>\n"
+                            "PageFlipping=<missing>\nUseFastColorFill=<missing>\n");
+}
+
 }  // namespace
 }  // namespace morvane_test

@@ -1,0 +1,361 @@
+// Form1 itself, driven by the messages a user's actions produce.
+#include <gtest/gtest.h>
+#include <windows.h>
+// windows.h first: commctrl.h relies on it.
+#include <commctrl.h>
+
+#include <atomic>
+#include <thread>
+
+#include "WineTestSupport.h"
+#include "host/Host_win.h"
+#include "host/RecordingHost.h"
+#include "setting_files/SettingFile.h"
+#include "window/Form1_win.h"
+
+namespace morvane {
+namespace {
+
+using morvane_test::readFileBytes;
+using morvane_test::waitFor;
+
+std::string textOf(HWND window) {
+  char buffer[512] = {};
+  GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+// Runs the form's message loop for a while, as WinMain's loop would.
+void pump(Form1& form, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (GetTickCount() - start < milliseconds) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (form.translate(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    Sleep(10);
+  }
+}
+
+void pressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    inputs.push_back(down);
+  }
+  for (auto it = keys.end(); it != keys.begin();) {
+    INPUT up = {};
+    up.type = INPUT_KEYBOARD;
+    up.ki.wVk = *--it;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(up);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+class Window : public ::testing::Test {
+ protected:
+  explicit Window(Host* host = nullptr) : form_(host ? *host : recording_) {}
+  void SetUp() override {
+    ASSERT_TRUE(form_.create(GetModuleHandleA(nullptr)));
+    form_.show();
+    pump(form_, 100);
+  }
+  HWND c(const char* name) { return form_.control(name); }
+  void click(const char* name) { SendMessageA(c(name), BM_CLICK, 0, 0); }
+  // Replaces a box's whole text in one edit, as pasting over a selection does.
+  void paste(const char* name, const std::string& text) {
+    SendMessageA(c(name), EM_SETSEL, 0, -1);
+    SendMessageA(c(name), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  void selectTab(int tab) { SendMessageA(c("SSTab1"), TCM_SETCURSEL, tab, 0); }
+  // A scroll bar reports to the window it sits in, with itself as lParam.
+  void scroll(const char* name, int code, int position = 0) {
+    SendMessageA(GetParent(c(name)), WM_HSCROLL, MAKEWPARAM(code, position),
+                 reinterpret_cast<LPARAM>(c(name)));
+  }
+  int position(const char* name) { return static_cast<int>(SendMessageA(c(name), SBM_GETPOS, 0, 0)); }
+  int check(const char* name) { return static_cast<int>(SendMessageA(c(name), BM_GETCHECK, 0, 0)); }
+
+  RecordingHost recording_;
+  Form1 form_;
+};
+
+struct Expected {
+  const char* name;
+  const char* text;
+  int value;  // check state or slider position; -1 where there is none
+};
+
+TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
+  const Expected table[] = {
+      {"Command6", "Run App", -1}, {"Command1", "Apply", -1}, {"Command2", "Close", -1},
+      {"Label8", "Morvane", -1},
+      {"Label2", "Here is where you save && load settings for certain applications", -1},
+      {"Label3", "Setting Name :", -1}, {"Combo1", "Your Changed Settings", -1},
+      {"Command3", "Save Setting File", -1}, {"Command4", "Load Setting File", -1},
+      {"Label4", "Application to run (if any)", -1}, {"Text1", "", -1}, {"Command5", "...", -1},
+      {"Check1", "Do not wait after doing 3D operations", 0},
+      {"Check2", "Page Flipping - Faster but may not work in all programs or may flicker too much", 0},
+      {"Check3", "Use Fast Colour Fills", 0}, {"Label6", "F A S T", -1},
+      {"Label12", "S L O W", -1}, {"Label14", "S L O W", -1}, {"Label15", "F A S T", -1},
+      {"Text2", "0", -1}, {"Check4", "Sub Division Speed Boost (Not very much)", 0},
+      {"HScroll1", "", 10}, {"HScroll2", "", 0},
+  };
+  for (const Expected& e : table) {
+    SCOPED_TRACE(e.name);
+    ASSERT_NE(c(e.name), nullptr);
+    EXPECT_EQ(textOf(c(e.name)), e.text);
+    if (e.value >= 0) {
+      const bool slider = std::string(e.name).rfind("HScroll", 0) == 0;
+      EXPECT_EQ(slider ? position(e.name) : check(e.name), e.value);
+    }
+  }
+  EXPECT_EQ(textOf(c("Label9")).rfind("This application allows you to change settings", 0), 0u);
+  EXPECT_EQ(textOf(c("Label13")).rfind("The next setting directly affects", 0), 0u);
+
+  // Every windowed control of the table stands where the table puts it, scaled for the DPI.
+  const int dpi = form_.dpi();
+  for (int i = 0; i < kControlCount; ++i) {
+    const ControlSpec& spec = kControls[i];
+    if (spec.kind == Kind::image || spec.kind == Kind::combo) continue;  // combo: list height
+    SCOPED_TRACE(spec.name);
+    HWND window = c(spec.name);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.right - rect.left, MulDiv(spec.left + spec.width, dpi, 1440) - MulDiv(spec.left, dpi, 1440));
+    EXPECT_EQ(rect.bottom - rect.top, MulDiv(spec.top + spec.height, dpi, 1440) - MulDiv(spec.top, dpi, 1440));
+  }
+
+  // The window: its caption, no system menu, off the taskbar, its client area, Welcome first.
+  EXPECT_EQ(textOf(form_.window()), "Morvane");
+  const LONG style = GetWindowLongA(form_.window(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+  EXPECT_NE(GetWindow(form_.window(), GW_OWNER), nullptr);
+  RECT client;
+  GetClientRect(form_.window(), &client);
+  EXPECT_EQ(client.right, MulDiv(kFormWidth, dpi, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(kFormHeight, dpi, 1440));
+  EXPECT_EQ(form_.selectedTab(), 0);
+  EXPECT_TRUE(IsWindowVisible(c("Label9")));
+  EXPECT_FALSE(IsWindowVisible(c("Check1")));
+}
+
+TEST_F(Window, NumberBoxAndSliderFollowEachOther) {
+  selectTab(2);
+  paste("Text2", "");
+  for (char digit : std::string("128")) {  // each key on the way moves the slider
+    SendMessageA(c("Text2"), WM_CHAR, digit, 0);
+    EXPECT_EQ(textOf(c("Text2")), std::to_string(position("HScroll2")));
+  }
+  EXPECT_EQ(position("HScroll2"), 128);
+  for (const char* typed : {"300", "letters", "", "-1"}) {
+    SCOPED_TRACE(typed);
+    paste("Text2", typed);
+    EXPECT_EQ(position("HScroll2"), 128);
+    EXPECT_EQ(textOf(c("Text2")), typed);  // the box keeps what was typed
+  }
+  // Dragging updates the box at every step; arrows and the track move by one.
+  for (int step : {40, 41, 42}) {
+    scroll("HScroll2", SB_THUMBTRACK, step);
+    EXPECT_EQ(textOf(c("Text2")), std::to_string(step));
+  }
+  scroll("HScroll2", SB_THUMBPOSITION, 42);
+  scroll("HScroll2", SB_LINERIGHT);
+  EXPECT_EQ(textOf(c("Text2")), "43");
+  scroll("HScroll2", SB_PAGELEFT);
+  scroll("HScroll2", SB_PAGELEFT);
+  EXPECT_EQ(position("HScroll2"), 41);
+  EXPECT_EQ(textOf(c("Text2")), "41");
+  scroll("HScroll2", SB_RIGHT);
+  EXPECT_EQ(textOf(c("Text2")), "256");
+  scroll("HScroll2", SB_LINERIGHT);  // already at the end
+  EXPECT_EQ(position("HScroll2"), 256);
+
+  // HScroll1 changes nothing else.
+  scroll("HScroll1", SB_LINELEFT);
+  EXPECT_EQ(position("HScroll1"), 9);
+  EXPECT_EQ(position("HScroll2"), 256);
+  EXPECT_EQ(textOf(c("Text2")), "256");
+  // The rule refuses before the control could clamp.
+  EXPECT_FALSE(form_.setNumber(Field::texPerspLevel, 11));
+  EXPECT_FALSE(form_.setNumber(Field::quad2Linear, 257));
+  EXPECT_FALSE(form_.setNumber(Field::quad2Linear, -1));
+  EXPECT_EQ(position("HScroll1"), 9);
+  EXPECT_EQ(position("HScroll2"), 256);
+}
+
+TEST_F(Window, CheckBoxClicksToggleAndCheckAGrayedBox) {
+  selectTab(1);
+  click("Check1");
+  EXPECT_EQ(check("Check1"), BST_CHECKED);
+  click("Check1");
+  EXPECT_EQ(check("Check1"), BST_UNCHECKED);
+  ASSERT_TRUE(form_.setNumber(Field::pageFlipping, 2));
+  EXPECT_EQ(check("Check2"), BST_INDETERMINATE);
+  click("Check2");
+  EXPECT_EQ(check("Check2"), BST_CHECKED);
+}
+
+TEST_F(Window, SaveAndLoadThroughTheWindowAndCancelledDialogsChangeNothing) {
+  selectTab(1);
+  const std::string file = std::string(settingFileHeader) + "\r\n" + std::string(50, '-') +
+                           "\r\n\r\n2\r\n1\r\n0\r\n4\r\n200\r\n1\r\nQuake\r\nC:\\q\\q.exe\r\n";
+  recording_.files["C:\\in.mvs"] = file;
+  recording_.dialogAnswers = {"C:\\in.mvs", "C:\\out", "C:\\Games\\doom.exe"};
+  click("Command4");
+  EXPECT_EQ(check("Check1"), BST_INDETERMINATE);  // a 2 shows grayed
+  EXPECT_EQ(check("Check2"), BST_CHECKED);
+  EXPECT_EQ(check("Check3"), BST_UNCHECKED);
+  EXPECT_EQ(position("HScroll1"), 4);
+  EXPECT_EQ(position("HScroll2"), 200);
+  EXPECT_EQ(textOf(c("Text2")), "200");  // loading moves the slider, so the box follows
+  EXPECT_EQ(check("Check4"), BST_CHECKED);
+  EXPECT_EQ(textOf(c("Combo1")), "Quake");
+  EXPECT_EQ(textOf(c("Text1")), "C:\\q\\q.exe");
+
+  click("Command3");
+  EXPECT_EQ(recording_.files["C:\\out"], file);
+  click("Command5");
+  EXPECT_EQ(textOf(c("Text1")), "C:\\Games\\doom.exe");
+
+  // No answers left: every dialog is cancelled.
+  const std::size_t files = recording_.files.size();
+  click("Command3");
+  click("Command4");
+  click("Command5");
+  EXPECT_EQ(recording_.files.size(), files);
+  EXPECT_TRUE(recording_.messages.empty());
+  EXPECT_EQ(position("HScroll2"), 200);
+  EXPECT_EQ(textOf(c("Text1")), "C:\\Games\\doom.exe");
+  ASSERT_EQ(recording_.dialogRequests.size(), 6u);
+  EXPECT_EQ(recording_.dialogRequests[0].title, "Open Settings");
+  EXPECT_EQ(recording_.dialogRequests[1].title, "Save Settings");
+  EXPECT_EQ(recording_.dialogRequests[2].title, "Select Application...");
+}
+
+TEST_F(Window, KeyboardSwitchesTabsMovesFocusAndPressesButtons) {
+  SetFocus(c("SSTab1"));
+  pressKeys({VK_CONTROL, VK_TAB});
+  pump(form_, 300);
+  EXPECT_EQ(form_.selectedTab(), 1);
+  EXPECT_TRUE(IsWindowVisible(c("Check1")));
+  pressKeys({VK_CONTROL, VK_SHIFT, VK_TAB});
+  pressKeys({VK_CONTROL, VK_SHIFT, VK_TAB});
+  pump(form_, 300);
+  EXPECT_EQ(form_.selectedTab(), 2);
+
+  // Tab walks the controls of the shown page, then the tab strip and the buttons; Shift+Tab
+  // walks back.
+  SetFocus(c("Check4"));
+  const char* const order[] = {"SSTab1", "Command6", "Command1", "Command2", "HScroll1"};
+  for (const char* next : order) {
+    pressKeys({VK_TAB});
+    pump(form_, 150);
+    EXPECT_EQ(GetFocus(), c(next)) << next;
+  }
+  for (const char* back : {"Command2", "Command1", "Command6", "SSTab1", "Check4"}) {
+    pressKeys({VK_SHIFT, VK_TAB});
+    pump(form_, 150);
+    EXPECT_EQ(GetFocus(), c(back)) << back;
+  }
+  pressKeys({VK_SPACE});
+  pump(form_, 200);
+  EXPECT_EQ(check("Check4"), BST_CHECKED);
+
+  // Enter and Space press the focused button; Alt+F4 acts as "Close".
+  recording_.dialogAnswers = {"", ""};
+  selectTab(1);
+  SetFocus(c("Command5"));
+  pressKeys({VK_RETURN});
+  pump(form_, 200);
+  SetFocus(c("Command4"));
+  pressKeys({VK_SPACE});
+  pump(form_, 200);
+  ASSERT_EQ(recording_.dialogRequests.size(), 2u);
+  EXPECT_EQ(recording_.dialogRequests[0].title, "Select Application...");
+  EXPECT_EQ(recording_.dialogRequests[1].title, "Open Settings");
+  pressKeys({VK_MENU, VK_F4});
+  pump(form_, 200);
+  EXPECT_TRUE(recording_.ended);
+}
+
+// The real host, counting what it is asked to start.
+class CountingHost : public Win32Host {
+ public:
+  std::atomic<int> imports{0};
+  bool startProgram(const std::string& commandLine, WindowMode mode) override {
+    if (commandLine.rfind("regedit ", 0) == 0) ++imports;
+    return Win32Host::startProgram(commandLine, mode);
+  }
+};
+
+const char* const kDriverValuesWithPageFlipping =
+    "u32SubDivide=dword:0\nu32TexPerspLevel=sz:10\nu32Quad2Linear=dword:0\n"
+    "DoNotWaitAfter3DOps=dword:0\nPageFlipping=dword:1\nUseFastColorFill=dword:0\n";
+
+class RealHostWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(form_.create(GetModuleHandleA(nullptr)));
+    host_.setOwner(form_.window());
+    form_.show();
+    pump(form_, 100);
+    morvane_test::deleteDriverKeys();
+  }
+  HWND c(const char* name) { return form_.control(name); }
+
+  CountingHost host_;
+  Form1 form_{host_};
+};
+
+TEST_F(RealHostWindow, EnterOnApplyReachesTheRegistryExactlyOnce) {
+  SendMessageA(c("SSTab1"), TCM_SETCURSEL, 1, 0);
+  SendMessageA(c("Check2"), BM_CLICK, 0, 0);
+  // Enter on the focused "Apply": Apply's own keystroke must not land on the button again.
+  SetForegroundWindow(form_.window());
+  SetFocus(c("Command1"));
+  pressKeys({VK_RETURN});
+  pump(form_, 2500);
+  EXPECT_EQ(host_.imports.load(), 1);
+  waitFor([] { return morvane_test::driverValues() == kDriverValuesWithPageFlipping; }, 10000);
+  EXPECT_EQ(morvane_test::driverValues(), kDriverValuesWithPageFlipping);
+}
+
+TEST_F(RealHostWindow, TheSystemOpenDialogLoadsTheChosenFile) {
+  const std::string path = morvane_test::binDir() + "dialog test.mvs";
+  ASSERT_TRUE(morvane_test::writeFileBytes(
+      path, std::string(settingFileHeader) + "\r\n" + std::string(50, '-') +
+                "\r\n\r\n1\r\n1\r\n1\r\n2\r\n77\r\n0\r\nFrom the dialog\r\n\r\n"));
+  std::atomic<bool> answered{false};
+  std::thread user([&] {
+    // Find the dialog, type the path into its file name box, and confirm.
+    HWND dialog = nullptr;
+    waitFor([&] { return (dialog = morvane_test::findWindowOf(GetCurrentProcessId(), "#32770",
+                                                               "Open Settings")) != nullptr; },
+            15000);
+    if (!dialog) return;
+    Sleep(300);
+    HWND name = GetDlgItem(dialog, 0x47C);  // the file name box
+    if (!name) name = GetDlgItem(dialog, 0x480);
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    answered = true;
+  });
+  SendMessageA(c("SSTab1"), TCM_SETCURSEL, 1, 0);
+  SendMessageA(c("Command4"), BM_CLICK, 0, 0);  // returns once the dialog is closed
+  user.join();
+  ASSERT_TRUE(answered.load());
+  EXPECT_EQ(SendMessageA(c("HScroll2"), SBM_GETPOS, 0, 0), 77);
+  EXPECT_EQ(textOf(c("Text2")), "77");
+  EXPECT_EQ(textOf(c("Combo1")), "From the dialog");
+  EXPECT_EQ(SendMessageA(c("Check3"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  DeleteFileA(path.c_str());
+}
+
+}  // namespace
+}  // namespace morvane
