@@ -1,7 +1,6 @@
 #include "driver_settings/RegistryPatch.h"
 
 #include <array>
-#include <cstdio>
 
 #include "driver_settings/Number.h"
 
@@ -10,11 +9,7 @@ namespace {
 
 constexpr int kPatchLines = 13;
 
-std::string dword(unsigned value) {
-  char digits[9];
-  std::snprintf(digits, sizeof digits, "%08X", value);
-  return std::string("dword:") + digits;
-}
+std::string dword(unsigned value) { return "dword:" + printHex8(value); }
 
 std::string valueLine(const FieldInfo& info, std::int16_t value) {
   std::string line = std::string("\"") + info.registryValue + "\"=";

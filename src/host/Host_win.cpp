@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "driver_settings/Number.h"
+
 namespace morvane {
 
 bool Win32Host::startProgram(const std::string& commandLine, WindowMode mode) {
@@ -156,7 +158,7 @@ bool moveOver(const std::string& from, const std::string& to) {
 bool Win32Host::writeFile(const std::string& path, const std::string& bytes) {
   // The new content goes beside the old file and then takes its place, so a failure part way
   // (a full disk, a read-only file, a folder that vanished) leaves the old file as it was.
-  const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+  const std::string temporary = path + "." + printInteger(static_cast<long>(GetCurrentProcessId())) + ".tmp";
   HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
