@@ -25,7 +25,6 @@ FUZZER="$FUZZ_BUILD/bin/setting_file_fuzzer"
 REGRESSIONS="$ROOT/tests/fuzz/regressions"
 CORPUS="$FUZZ_BUILD/corpus"
 ARTIFACTS="$FUZZ_BUILD/artifacts"
-LOG="$FUZZ_BUILD/fuzz.log"  # the log of the phase running
 
 # Setting files may hold lines of a megabyte or more, so inputs may grow to 2 MB; an input that
 # takes 10 s is a hang.
@@ -35,7 +34,8 @@ echo "== building the fuzz target"
 cmake -S tests/fuzz -B "$FUZZ_BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$FUZZ_BUILD"
 
-# Copies what libFuzzer left in ARTIFACTS into the regressions, prints the final line and fails.
+# report_findings <what> <log>: copies what libFuzzer left in ARTIFACTS into the regressions,
+# prints the final line and fails.
 report_findings() {
   local kept=()
   for f in "$ARTIFACTS"/*; do
@@ -43,7 +43,7 @@ report_findings() {
     cp "$f" "$REGRESSIONS/$(basename "$f")"
     kept+=("tests/fuzz/regressions/$(basename "$f")")
   done
-  echo "FUZZ FAILED: $1; kept: ${kept[*]:-nothing} (log: $LOG)"
+  echo "FUZZ FAILED: $1; kept: ${kept[*]:-nothing} (log: $2)"
   exit 1
 }
 
@@ -67,7 +67,7 @@ cp tests/fuzz/corpus/* "$CORPUS/"
 # variants of them, so they get a phase and a corpus of their own, a tenth of the time, and the
 # main phase keeps its speed for the conversion's corners.
 make_megabyte_seeds() {
-  local dir=$1 hyphens mega
+  local dir=$1 hyphens
   hyphens=$(printf -- '-%.0s' {1..50})
   mega() { head -c 1048576 /dev/zero | tr '\0' "$1"; }
   {
@@ -83,21 +83,21 @@ make_megabyte_seeds() {
 EXECUTIONS=0
 # fuzz_phase <corpus> <seconds>: one libFuzzer run; adds its executions to EXECUTIONS.
 fuzz_phase() {
-  local corpus=$1 seconds=$2 status log="$FUZZ_BUILD/fuzz-$(basename "$1").log"
+  local corpus=$1 seconds=$2 status log
+  log="$FUZZ_BUILD/fuzz-$(basename "$corpus").log"
   echo "== fuzzing $(basename "$corpus") for $seconds s (log: $log)"
   set +e
   "$FUZZER" "${OPTIONS[@]}" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$ARTIFACTS/" "$corpus" >"$log" 2>&1
   status=$?
   set -e
-  grep -E '^(#[0-9]+ +(INITED|DONE)|stat::)' "$log" || tail -n 25 "$log"
-  LOG=$log
-  if ((status != 0)); then tail -n 40 "$log"; report_findings "libFuzzer exited with $status"; fi
-  if compgen -G "$ARTIFACTS/*" >/dev/null; then report_findings "libFuzzer left artifacts"; fi
+  grep -E '^(#[0-9]+[[:space:]]+(INITED|DONE)|stat::)' "$log" || tail -n 25 "$log"
+  if ((status != 0)); then tail -n 40 "$log"; report_findings "libFuzzer exited with $status" "$log"; fi
+  if compgen -G "$ARTIFACTS/*" >/dev/null; then report_findings "libFuzzer left artifacts" "$log"; fi
   local executions
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   EXECUTIONS=$((EXECUTIONS + ${executions:-0}))
-  PHASES+=("$(basename "$corpus") $(grep -E '^#[0-9]+ +DONE' "$log" | tail -n 1 |
+  PHASES+=("$(basename "$corpus") $(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 |
     sed -nE 's/.* cov: ([0-9]+) ft: ([0-9]+) corp: ([^ ]+).*/cov \1 ft \2 corpus \3/p')")
 }
 
