@@ -134,12 +134,12 @@ bool isNumberLine(int line) { return line >= 4 && line <= 9; }
 
 // What a field's value comes from: its own line, or, when the file stops short of it, the last
 // line read of the same kind (the header, hyphens and empty line count as text), or nothing.
-std::string sourceFor(const std::vector<std::string>& lines, int fileLine) {
+std::string_view sourceFor(const std::vector<std::string>& lines, int fileLine) {
   const int count = static_cast<int>(lines.size());
   for (int line = std::min(fileLine, count); line >= 1; --line) {
     if (isNumberLine(line) == isNumberLine(fileLine)) return lines[line - 1];
   }
-  return std::string();
+  return std::string_view();
 }
 
 void checkRead(std::string_view bytes) {
@@ -167,7 +167,7 @@ void checkRead(std::string_view bytes) {
   if (host.files.size() != 1) fail("reading wrote a file");
 
   for (const FieldInfo& info : kFields) {
-    const std::string source = sourceFor(lines, info.fileLine);
+    const std::string_view source = sourceFor(lines, info.fileLine);
     if (!isNumber(info.field)) {
       if (settings.text(info.field) != source) fail("%s: text differs from the model", info.name);
       continue;

@@ -64,7 +64,8 @@ class CommandLine : public ::testing::Test {
     int seen = 0;
     auto pressOk = [&](DWORD pid) {
       HWND box = findWindowOf(pid, "#32770", "Morvane");
-      if (!box) return;
+      // Wait until the box is up and filled in, not merely being created.
+      if (!box || !IsWindowVisible(box) || dialogMessage(box).empty()) return;
       if (messageText) *messageText = dialogMessage(box);
       ++seen;
       SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
