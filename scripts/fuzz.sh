@@ -18,6 +18,7 @@ if ! [[ $SECONDS_TO_FUZZ =~ ^[0-9]+$ ]] || ((SECONDS_TO_FUZZ == 0)); then
   exit 2
 fi
 
+# shellcheck disable=SC2034  # read by ensure_packages
 PACKAGES=(cmake ninja-build clang libclang-rt-14-dev); ensure_packages
 
 FUZZ_BUILD="$ROOT/build/fuzz"

@@ -2,10 +2,10 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "driver_settings/Number.h"
+#include "host/SafeReplace.h"
 
 namespace morvane {
 
@@ -128,46 +128,54 @@ bool Win32Host::readFile(const std::string& path, std::string& bytes) {
 
 namespace {
 
-bool writeAll(HANDLE file, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-    DWORD wrote = 0;
-    if (!WriteFile(file, bytes.data() + done, want, &wrote, nullptr) || wrote == 0) return false;
-    done += wrote;
+class Win32FileSteps final : public FileSteps {
+ public:
+  bool create(const std::string& path) override {
+    file_ = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file_ != INVALID_HANDLE_VALUE;
   }
-  return true;
-}
 
-bool moveOver(const std::string& from, const std::string& to) {
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
+  bool write(const char* data, std::size_t size) override {
+    DWORD wrote = 0;
+    return WriteFile(file_, data, static_cast<DWORD>(size), &wrote, nullptr) && wrote == size;
   }
-  // Windows 9x has no MoveFileEx: remove the old file, then rename. Refuse to remove a
-  // read-only one, as MoveFileEx would.
-  if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
-  const DWORD attributes = GetFileAttributesA(to.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) {
-    if ((attributes & FILE_ATTRIBUTE_READONLY) || !DeleteFileA(to.c_str())) return false;
+
+  bool close() override {
+    const bool flushed = FlushFileBuffers(file_) != 0;
+    const bool closed = CloseHandle(file_) != 0;
+    file_ = INVALID_HANDLE_VALUE;
+    return flushed && closed;
   }
-  return MoveFileA(from.c_str(), to.c_str()) != 0;
-}
+
+  bool moveOver(const std::string& from, const std::string& to) override {
+    // A read-only file is the user's way of saying "keep this"; not every file system refuses
+    // to replace one, so ask first.
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (MoveFileExA(from.c_str(), to.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    // Windows 9x has no MoveFileEx: remove the old file, then rename.
+    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+    if (exists && !DeleteFileA(to.c_str())) return false;
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+  }
+
+  void remove(const std::string& path) override { DeleteFileA(path.c_str()); }
+
+ private:
+  HANDLE file_ = INVALID_HANDLE_VALUE;
+};
 
 }  // namespace
 
 bool Win32Host::writeFile(const std::string& path, const std::string& bytes) {
-  // The new content goes beside the old file and then takes its place, so a failure part way
-  // (a full disk, a read-only file, a folder that vanished) leaves the old file as it was.
-  const std::string temporary = path + "." + printInteger(static_cast<long>(GetCurrentProcessId())) + ".tmp";
-  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = writeAll(file, bytes);
-  ok = FlushFileBuffers(file) && ok;
-  ok = CloseHandle(file) && ok;
-  ok = ok && moveOver(temporary, path);
-  if (!ok) DeleteFileA(temporary.c_str());
-  return ok;
+  Win32FileSteps files;
+  return replaceFile(files, path, bytes,
+                     "." + printInteger(static_cast<long>(GetCurrentProcessId())) + ".tmp");
 }
 
 }  // namespace morvane
