@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # All tests: the portable core natively (ASan + UBSan), then the Windows tree under Wine (unit
 # tests again, and the built exe end to end), then the 32-bit build, which is compiled and
-# linked but cannot run here.
+# linked but cannot run here, and a check of both release exes' imports and sizes.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -22,3 +22,6 @@ ctest --preset windows-x64
 
 echo "== windows i686 (build only)"
 build windows-x86
+
+echo "== release exes"
+bash "$ROOT/scripts/check_release.sh"
