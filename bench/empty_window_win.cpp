@@ -5,7 +5,8 @@
 namespace {
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_DESTROY) PostQuitMessage(0);
+  if (message == WM_DESTROY)
+    PostQuitMessage(0);
   return DefWindowProcA(window, message, w, l);
 }
 
@@ -25,6 +26,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                 nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOW);
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  while (GetMessageA(&message, nullptr, 0, 0) > 0)
+    DispatchMessageA(&message);
   return 0;
 }

@@ -4,8 +4,8 @@
 //   launch.exe [--until-idle] <program> <argument>    ("-" as the argument: none at all)
 // Without --until-idle it waits for the program to end (60 s at most); with it, only until the
 // program sits idle in its message loop with its window up, and then ends it.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <cstring>
@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
   const char* program = argv[untilIdle ? 2 : 1];
   const char* argument = argv[untilIdle ? 3 : 2];
   std::string line = std::string("\"") + program + "\"";
-  if (std::strcmp(argument, "-") != 0) line += std::string(" \"") + argument + "\"";
+  if (std::strcmp(argument, "-") != 0)
+    line += std::string(" \"") + argument + "\"";
   std::vector<char> mutableLine(line.begin(), line.end());
   mutableLine.push_back('\0');
 
@@ -60,10 +61,12 @@ int main(int argc, char** argv) {
     for (int waited = 0; !done && waited < 60000; waited += 5) {
       done = WaitForSingleObject(process.hProcess, 5) == WAIT_OBJECT_0;
       const SIZE_T now = peakOf(process.hProcess);
-      if (now > peak) peak = now;
+      if (now > peak)
+        peak = now;
     }
     QueryPerformanceCounter(&end);
-    if (!done) TerminateProcess(process.hProcess, 99);
+    if (!done)
+      TerminateProcess(process.hProcess, 99);
   }
   if (!done) {
     std::fprintf(stderr, "launch: %s did not %s within 60 s\n", program,

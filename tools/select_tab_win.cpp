@@ -7,7 +7,8 @@
 #include <string>
 
 int main(int argc, char** argv) {
-  if (argc != 4) return 2;
+  if (argc != 4)
+    return 2;
   std::string line = std::string("\"") + argv[1] + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

@@ -23,7 +23,9 @@ const std::array<FieldInfo, kFieldCount> kFields = {{
      0},
 }};
 
-const FieldInfo& fieldInfo(Field field) { return kFields[static_cast<int>(field)]; }
+const FieldInfo& fieldInfo(Field field) {
+  return kFields[static_cast<int>(field)];
+}
 
 bool accepts(Field field, int value) {
   const FieldInfo& info = fieldInfo(field);
@@ -42,18 +44,24 @@ MemorySettings::MemorySettings() {
   }
 }
 
-std::int16_t MemorySettings::number(Field field) const { return numbers_[static_cast<int>(field)]; }
+std::int16_t MemorySettings::number(Field field) const {
+  return numbers_[static_cast<int>(field)];
+}
 
-std::string MemorySettings::text(Field field) const { return texts_[static_cast<int>(field)]; }
+std::string MemorySettings::text(Field field) const {
+  return texts_[static_cast<int>(field)];
+}
 
 bool MemorySettings::setNumber(Field field, std::int16_t value) {
-  if (!accepts(field, value)) return false;
+  if (!accepts(field, value))
+    return false;
   numbers_[static_cast<int>(field)] = value;
   return true;
 }
 
 bool MemorySettings::setText(Field field, const std::string& value) {
-  if (isNumber(field)) return false;
+  if (isNumber(field))
+    return false;
   texts_[static_cast<int>(field)] = value;
   return true;
 }

@@ -14,7 +14,9 @@ namespace morvane {
 
 // 0 unchecked, 1 checked, 2 grayed. Only 1 counts as "on".
 using CheckState = std::int16_t;
-inline bool isOn(CheckState state) { return state == 1; }
+inline bool isOn(CheckState state) {
+  return state == 1;
+}
 
 enum class Field : int {
   doNotWaitAfter3DOps,
@@ -57,7 +59,9 @@ constexpr int kFieldCount = 8;
 extern const std::array<FieldInfo, kFieldCount> kFields;
 
 const FieldInfo& fieldInfo(Field field);
-inline bool isNumber(Field field) { return fieldInfo(field).rule != Rule::text; }
+inline bool isNumber(Field field) {
+  return fieldInfo(field).rule != Rule::text;
+}
 
 // Whether a number field's rule takes this value (0..2 for a CheckState, 0..maximum for a slider).
 bool accepts(Field field, int value);

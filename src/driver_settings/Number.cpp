@@ -3,8 +3,12 @@
 namespace morvane {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -14,26 +18,30 @@ std::string printInteger(long value) {
   char digits[24];
   char* end = digits + sizeof digits;
   char* p = end;
-  unsigned long magnitude = value < 0 ? 0ul - static_cast<unsigned long>(value)
-                                      : static_cast<unsigned long>(value);
+  unsigned long magnitude =
+      value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
   do {
     *--p = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  if (value < 0) *--p = '-';
+  if (value < 0)
+    *--p = '-';
   return std::string(p, end);
 }
 
 std::string printHex8(unsigned long value) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string text(8, '0');
-  for (int i = 7; i >= 0; --i, value >>= 4) text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+  for (int i = 7; i >= 0; --i, value >>= 4)
+    text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
   return text;
 }
 
 std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && isBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -52,7 +60,8 @@ bool toInt16(std::string_view text, std::int16_t& out) {
   long magnitude = 0;
   std::size_t digits = 0;
   for (; i < text.size() && isDigit(text[i]); ++i, ++digits) {
-    if (magnitude < kCap) magnitude = magnitude * 10 + (text[i] - '0');
+    if (magnitude < kCap)
+      magnitude = magnitude * 10 + (text[i] - '0');
   }
 
   // Rounding needs only the first fractional digit and whether anything non-zero follows it.
@@ -68,14 +77,17 @@ bool toInt16(std::string_view text, std::int16_t& out) {
       }
     }
   }
-  if (digits == 0 || i != text.size()) return false;
+  if (digits == 0 || i != text.size())
+    return false;
 
   const bool roundUp =
       firstFraction > 5 || (firstFraction == 5 && (restNonZero || magnitude % 2 == 1));
-  if (roundUp) ++magnitude;
+  if (roundUp)
+    ++magnitude;
 
   const long value = negative ? -magnitude : magnitude;
-  if (value < INT16_MIN || value > INT16_MAX) return false;
+  if (value < INT16_MIN || value > INT16_MAX)
+    return false;
   out = static_cast<std::int16_t>(value);
   return true;
 }

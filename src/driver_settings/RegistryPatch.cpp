@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kPatchLines = 13;
 
-std::string dword(unsigned value) { return "dword:" + printHex8(value); }
+std::string dword(unsigned value) {
+  return "dword:" + printHex8(value);
+}
 
 std::string valueLine(const FieldInfo& info, std::int16_t value) {
   std::string line = std::string("\"") + info.registryValue + "\"=";
@@ -42,7 +44,8 @@ std::string registryPatch(const DriverSettings& settings) {
     }
   }
   std::string text;
-  for (int line = 1; line <= kPatchLines; ++line) text += lines[line] + "\r\n";
+  for (int line = 1; line <= kPatchLines; ++line)
+    text += lines[line] + "\r\n";
   return text;
 }
 

@@ -10,7 +10,8 @@
 namespace morvane {
 
 bool Win32Host::startProgram(const std::string& commandLine, WindowMode mode) {
-  if (commandLine.empty()) return false;
+  if (commandLine.empty())
+    return false;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -36,13 +37,15 @@ bool Win32Host::sendEnter() {
   // The keystroke is meant for the registry editor's question. When our own window has the
   // focus there is no such question, and an Enter on a focused button would only start that
   // button's command again.
-  if (focus && focusProcess == GetCurrentProcessId()) return true;
+  if (focus && focusProcess == GetCurrentProcessId())
+    return true;
 
   INPUT keys[2] = {};
   keys[0].type = keys[1].type = INPUT_KEYBOARD;
   keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
   keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  if (SendInput(2, keys, sizeof(INPUT)) != 2) return false;
+  if (SendInput(2, keys, sizeof(INPUT)) != 2)
+    return false;
   // Wait until the focused window's thread has taken the keystroke from its queue. SMTO_BLOCK
   // keeps this thread from dispatching its own messages meanwhile, so no handler of ours runs.
   if (focus && focusThread != GetCurrentThreadId()) {
@@ -70,16 +73,19 @@ bool Win32Host::fileDialog(const FileDialogRequest& request, std::string& chosen
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrTitle = request.title.c_str();
-  dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+  dialog.lpstrDefExt =
+      request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER;
   // comdlg32 brings a long chain of DLLs with it; loading it only when a dialog is wanted keeps
   // it out of every start-up, the headless one above all.
   using DialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
   static HMODULE library = LoadLibraryA("comdlg32.dll");
-  if (!library) return false;
+  if (!library)
+    return false;
   const auto show = reinterpret_cast<DialogFunction>(reinterpret_cast<void (*)()>(GetProcAddress(
       library, request.form == DialogForm::save ? "GetSaveFileNameA" : "GetOpenFileNameA")));
-  if (!show || !show(&dialog)) return false;
+  if (!show || !show(&dialog))
+    return false;
   chosen = name.data();
   return true;
 }
@@ -88,16 +94,22 @@ std::string argumentsOf(const char* fullCommandLine) {
   const char* p = fullCommandLine ? fullCommandLine : "";
   if (*p == '"') {
     ++p;
-    while (*p && *p != '"') ++p;
-    if (*p == '"') ++p;
+    while (*p && *p != '"')
+      ++p;
+    if (*p == '"')
+      ++p;
   } else {
-    while (*p && *p != ' ' && *p != '\t') ++p;
+    while (*p && *p != ' ' && *p != '\t')
+      ++p;
   }
-  while (*p == ' ' || *p == '\t') ++p;
+  while (*p == ' ' || *p == '\t')
+    ++p;
   return p;
 }
 
-std::string Win32Host::commandLine() { return argumentsOf(GetCommandLineA()); }
+std::string Win32Host::commandLine() {
+  return argumentsOf(GetCommandLineA());
+}
 
 void Win32Host::endProcess() {
   // Ending the process closes its windows. Hiding or destroying the window first would only
@@ -106,9 +118,10 @@ void Win32Host::endProcess() {
 }
 
 bool Win32Host::readFile(const std::string& path, std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
   std::string content;
   char chunk[16384];
   DWORD got = 0;
@@ -118,11 +131,13 @@ bool Win32Host::readFile(const std::string& path, std::string& bytes) {
       ok = false;
       break;
     }
-    if (got == 0) break;
+    if (got == 0)
+      break;
     content.append(chunk, got);
   }
   CloseHandle(file);
-  if (ok) bytes.swap(content);
+  if (ok)
+    bytes.swap(content);
   return ok;
 }
 
@@ -153,14 +168,16 @@ class Win32FileSteps final : public FileSteps {
     // to replace one, so ask first.
     const DWORD attributes = GetFileAttributesA(to.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-    if (MoveFileExA(from.c_str(), to.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+      return false;
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return true;
     }
     // Windows 9x has no MoveFileEx: remove the old file, then rename.
-    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
-    if (exists && !DeleteFileA(to.c_str())) return false;
+    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
+      return false;
+    if (exists && !DeleteFileA(to.c_str()))
+      return false;
     return MoveFileA(from.c_str(), to.c_str()) != 0;
   }
 

@@ -11,7 +11,8 @@ std::string WindowsDirectory(Host& host) {
     // Too long for the first buffer: the call said how much it needs, so ask once more with that.
     buffer.assign(length, '\0');
     length = host.GetWindowsDirectoryA(buffer.data(), static_cast<unsigned>(buffer.size()));
-    if (length >= buffer.size()) return std::string();
+    if (length >= buffer.size())
+      return std::string();
   }
   return std::string(buffer.data(), length);
 }

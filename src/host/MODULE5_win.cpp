@@ -7,6 +7,8 @@ unsigned Win32Host::GetWindowsDirectoryA(char* buffer, unsigned capacity) {
   return ::GetWindowsDirectoryA(buffer, capacity);
 }
 
-void Win32Host::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
+void Win32Host::Sleep(unsigned milliseconds) {
+  ::Sleep(milliseconds);
+}
 
 }  // namespace morvane

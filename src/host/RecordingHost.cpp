@@ -6,9 +6,11 @@ namespace morvane {
 
 unsigned RecordingHost::GetWindowsDirectoryA(char* buffer, unsigned capacity) {
   calls.push_back("GetWindowsDirectoryA " + std::to_string(capacity));
-  if (windowsDirectoryFails) return 0;
+  if (windowsDirectoryFails)
+    return 0;
   const unsigned length = static_cast<unsigned>(windowsDirectory.size());
-  if (length >= capacity) return length + 1;
+  if (length >= capacity)
+    return length + 1;
   std::memcpy(buffer, windowsDirectory.c_str(), length + 1);
   return length;
 }
@@ -41,7 +43,8 @@ void RecordingHost::messageBox(const std::string& text) {
 bool RecordingHost::fileDialog(const FileDialogRequest& request, std::string& chosen) {
   calls.push_back("dialog " + request.title);
   dialogRequests.push_back(request);
-  if (dialogAnswers.empty()) return false;
+  if (dialogAnswers.empty())
+    return false;
   chosen = dialogAnswers.front();
   dialogAnswers.erase(dialogAnswers.begin());
   return !chosen.empty();
@@ -60,14 +63,16 @@ void RecordingHost::endProcess() {
 bool RecordingHost::readFile(const std::string& path, std::string& bytes) {
   calls.push_back("read " + path);
   auto it = files.find(path);
-  if (it == files.end()) return false;
+  if (it == files.end())
+    return false;
   bytes = it->second;
   return true;
 }
 
 bool RecordingHost::writeFile(const std::string& path, const std::string& bytes) {
   calls.push_back("write " + path);
-  if (unwritablePaths.count(path) != 0) return false;
+  if (unwritablePaths.count(path) != 0)
+    return false;
   files[path] = bytes;
   return true;
 }

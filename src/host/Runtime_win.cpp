@@ -5,7 +5,9 @@
 
 #if defined(__GLIBCXX__) && defined(__MINGW32__)
 namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
+void __verbose_terminate_handler() {
+  std::abort();
+}
 }  // namespace __gnu_cxx
 #endif
 
@@ -21,7 +23,8 @@ ULONGLONG WINAPI tickCount64() {
   static DWORD last = 0;
   static ULONGLONG high = 0;
   const DWORD now = GetTickCount();
-  if (now < last) high += 0x100000000ULL;
+  if (now < last)
+    high += 0x100000000ULL;
   last = now;
   return high + now;
 }

@@ -6,7 +6,8 @@ namespace morvane {
 
 bool applicationDirectory(const std::string& applicationPath, std::string& directory) {
   const std::size_t slash = applicationPath.rfind('\\');
-  if (slash == std::string::npos) return false;
+  if (slash == std::string::npos)
+    return false;
   directory = applicationPath.substr(0, slash);
   return true;
 }
@@ -14,10 +15,12 @@ bool applicationDirectory(const std::string& applicationPath, std::string& direc
 void Command6_Click(DriverSettings& settings, Host& host) {
   Command1_Click(settings, host);
   const std::string application = settings.text(Field::applicationPath);
-  if (application.empty()) return;
+  if (application.empty())
+    return;
   // A bare program name has no directory of its own: it starts from the current one.
   std::string directory;
-  if (applicationDirectory(application, directory)) host.changeDirectory(directory);
+  if (applicationDirectory(application, directory))
+    host.changeDirectory(directory);
   host.startProgram(application, WindowMode::normalFocus);
 }
 

@@ -7,13 +7,15 @@ namespace morvane {
 
 std::string settingFilePathFromCommandLine(const std::string& commandLine) {
   // The two characters are dropped without looking at them, as a shortcut's quotes always are.
-  if (commandLine.size() < 2) return std::string();
+  if (commandLine.size() < 2)
+    return std::string();
   return commandLine.substr(1, commandLine.size() - 2);
 }
 
 void Form_Load(DriverSettings& settings, Host& host) {
   const std::string commandLine = host.commandLine();
-  if (commandLine.empty()) return;
+  if (commandLine.empty())
+    return;
   readSettingFile(settingFilePathFromCommandLine(commandLine), settings, host);
   Command6_Click(settings, host);
   host.endProcess();

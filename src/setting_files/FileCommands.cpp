@@ -21,19 +21,22 @@ bool ask(Host& host, const char* title, const char* initialName, DialogForm form
 
 void Command3_Click(DriverSettings& settings, Host& host) {
   std::string path;
-  if (!ask(host, "Save Settings", "*.mvs", DialogForm::save, path)) return;
+  if (!ask(host, "Save Settings", "*.mvs", DialogForm::save, path))
+    return;
   host.writeFile(path, writeSettingFile(settings));
 }
 
 void Command4_Click(DriverSettings& settings, Host& host) {
   std::string path;
-  if (!ask(host, "Open Settings", "*.mvs", DialogForm::open, path)) return;
+  if (!ask(host, "Open Settings", "*.mvs", DialogForm::open, path))
+    return;
   readSettingFile(path, settings, host);
 }
 
 void Command5_Click(DriverSettings& settings, Host& host) {
   std::string path;
-  if (!ask(host, "Select Application...", "*.exe", DialogForm::open, path)) return;
+  if (!ask(host, "Select Application...", "*.exe", DialogForm::open, path))
+    return;
   settings.setText(Field::applicationPath, path);
 }
 

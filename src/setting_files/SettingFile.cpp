@@ -14,18 +14,22 @@ namespace {
 const char* const kSeparator = "--------------------------------------------------";
 
 // Hands out a file's lines one at a time. A line ends at LF, with one CR before it dropped; the
-// last line needs no end (a CR left at the very end goes too). A read past the end fails and leaves the caller's holder alone.
+// last line needs no end (a CR left at the very end goes too). A read past the end fails and leaves
+// the caller's holder alone.
 class LineReader {
  public:
   explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
 
   bool next(std::string& holder) {
-    if (pos_ >= bytes_.size()) return false;
+    if (pos_ >= bytes_.size())
+      return false;
     std::size_t end = bytes_.find('\n', pos_);
     std::size_t next = end + 1;
-    if (end == std::string_view::npos) end = next = bytes_.size();
+    if (end == std::string_view::npos)
+      end = next = bytes_.size();
     std::string_view line = bytes_.substr(pos_, end - pos_);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+      line.remove_suffix(1);
     holder.assign(line.data(), line.size());
     pos_ = next;
     return true;
@@ -56,7 +60,8 @@ void readSettingFile(const std::string& path, DriverSettings& settings, Host& ho
   std::string textHolder;
   std::string numberHolder;  // the empty number, which converts to 0
   reader.next(textHolder);
-  if (textHolder != settingFileHeader) host.messageBox(invalidSettingFileMessage);
+  if (textHolder != settingFileHeader)
+    host.messageBox(invalidSettingFileMessage);
   reader.next(textHolder);  // the hyphens
   reader.next(textHolder);  // the empty line
 

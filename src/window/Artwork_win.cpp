@@ -4,10 +4,13 @@ namespace morvane {
 
 Artwork::~Artwork() {
   for (HFONT font : fonts_) {
-    if (font) DeleteObject(font);
+    if (font)
+      DeleteObject(font);
   }
-  for (auto& entry : bitmaps_) DeleteObject(entry.second);
-  for (auto& entry : icons_) DestroyIcon(entry.second);
+  for (auto& entry : bitmaps_)
+    DeleteObject(entry.second);
+  for (auto& entry : icons_)
+    DestroyIcon(entry.second);
 }
 
 void Artwork::createFonts(int dpi) {
@@ -32,9 +35,10 @@ void Artwork::createFonts(int dpi) {
 
 HBITMAP Artwork::bitmap(const char* name, COLORREF background) {
   auto found = bitmaps_.find(name);
-  if (found != bitmaps_.end()) return found->second;
-  HBITMAP loaded = static_cast<HBITMAP>(
-      LoadImageA(instance_, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (found != bitmaps_.end())
+    return found->second;
+  HBITMAP loaded =
+      static_cast<HBITMAP>(LoadImageA(instance_, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   DIBSECTION dib = {};
   if (loaded && GetObjectA(loaded, sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBitsPixel == 24) {
     // Magenta marks where the picture shows what lies behind it.
@@ -56,7 +60,8 @@ HBITMAP Artwork::bitmap(const char* name, COLORREF background) {
 
 HICON Artwork::icon(const char* name) {
   auto found = icons_.find(name);
-  if (found != icons_.end()) return found->second;
+  if (found != icons_.end())
+    return found->second;
   // Zero sizes load the one image at its own size.
   HICON loaded = static_cast<HICON>(LoadImageA(instance_, name, IMAGE_ICON, 0, 0, 0));
   icons_[name] = loaded;
@@ -72,7 +77,8 @@ void Artwork::drawPicture(HDC dc, const char* name, const RECT& area, COLORREF b
   if (FindResourceA(instance_, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */)) {
     HBITMAP picture = bitmap(name, background);
     BITMAP size = {};
-    if (!picture || !GetObjectA(picture, sizeof size, &size)) return;
+    if (!picture || !GetObjectA(picture, sizeof size, &size))
+      return;
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(memory, picture);
     SetStretchBltMode(dc, HALFTONE);
@@ -89,13 +95,12 @@ void Artwork::drawPicture(HDC dc, const char* name, const RECT& area, COLORREF b
 void drawLines(HDC dc, Container container, int dpi) {
   for (int i = 0; i < kLineCount; ++i) {
     const LineSpec& line = kLines[i];
-    if (line.container != container) continue;
-    const COLORREF colour =
-        line.color == kWindowText ? GetSysColor(COLOR_WINDOWTEXT) : line.color;
+    if (line.container != container)
+      continue;
+    const COLORREF colour = line.color == kWindowText ? GetSysColor(COLOR_WINDOWTEXT) : line.color;
     HPEN pen = CreatePen(PS_SOLID, MulDiv(line.width, dpi, 96), colour);
     HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, MulDiv(line.x1, dpi, 1440), MulDiv(line.y1, dpi, 1440),
-             nullptr);
+    MoveToEx(dc, MulDiv(line.x1, dpi, 1440), MulDiv(line.y1, dpi, 1440), nullptr);
     LineTo(dc, MulDiv(line.x2, dpi, 1440), MulDiv(line.y2, dpi, 1440));
     SelectObject(dc, old);
     DeleteObject(pen);

@@ -52,7 +52,8 @@ LRESULT CALLBACK Form1::formProc(HWND window, UINT message, WPARAM w, LPARAM l) 
 
 LRESULT CALLBACK Form1::containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   Form1* form = formFromCreate(window, message, l);
-  if (!form) return DefWindowProcA(window, message, w, l);
+  if (!form)
+    return DefWindowProcA(window, message, w, l);
   switch (message) {
     case WM_ERASEBKGND:
       form->onEraseContainer(window, reinterpret_cast<HDC>(w));
@@ -74,7 +75,8 @@ LRESULT CALLBACK Form1::tabProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   const LRESULT result = callOriginal(window, message, w, l);
   // TCM_SETCURSEL tells nobody; the page must follow all the same.
   if (message == TCM_SETCURSEL) {
-    if (Form1* form = formOf(GetAncestor(window, GA_ROOT))) form->selectTab(form->selectedTab());
+    if (Form1* form = formOf(GetAncestor(window, GA_ROOT)))
+      form->selectTab(form->selectedTab());
   }
   return result;
 }
@@ -82,7 +84,8 @@ LRESULT CALLBACK Form1::tabProc(HWND window, UINT message, WPARAM w, LPARAM l) {
 LRESULT CALLBACK Form1::numberBoxProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   const LRESULT result = callOriginal(window, message, w, l);
   // A multi-line box would keep Tab and Enter for itself; they belong to the window.
-  if (message == WM_GETDLGCODE) return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+  if (message == WM_GETDLGCODE)
+    return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
   return result;
 }
 
@@ -92,7 +95,8 @@ LRESULT Form1::dispatch(HWND window, UINT message, WPARAM w, LPARAM l) {
       onCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
       return 0;
     case WM_HSCROLL:
-      if (l) onScroll(reinterpret_cast<HWND>(l), LOWORD(w), static_cast<short>(HIWORD(w)));
+      if (l)
+        onScroll(reinterpret_cast<HWND>(l), LOWORD(w), static_cast<short>(HIWORD(w)));
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -111,7 +115,8 @@ LRESULT Form1::dispatch(HWND window, UINT message, WPARAM w, LPARAM l) {
       Command2_Click();
       return 0;
     case WM_DESTROY:
-      if (window == window_) PostQuitMessage(0);
+      if (window == window_)
+        PostQuitMessage(0);
       return 0;
     default:
       return DefWindowProcA(window, message, w, l);
@@ -119,7 +124,8 @@ LRESULT Form1::dispatch(HWND window, UINT message, WPARAM w, LPARAM l) {
 }
 
 bool Form1::translate(MSG& message) {
-  if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) return false;
+  if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
+    return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
     const int step = GetKeyState(VK_SHIFT) < 0 ? 2 : 1;
     SendMessageA(control("SSTab1"), TCM_SETCURSEL, (selectedTab() + step) % 3, 0);
@@ -133,7 +139,8 @@ bool Form1::translate(MSG& message) {
 }
 
 void Form1::onCommand(int id, int notification, HWND from) {
-  if (!ready_) return;
+  if (!ready_)
+    return;
   if (id == IDOK) {
     // Enter: the dialog manager asks for the default action; ours is the focused button's.
     HWND focus = GetFocus();
@@ -144,7 +151,8 @@ void Form1::onCommand(int id, int notification, HWND from) {
     return;
   }
   const int index = id - kFirstControlId;
-  if (index < 0 || index >= kControlCount) return;
+  if (index < 0 || index >= kControlCount)
+    return;
   const ControlSpec& spec = kControls[index];
   static const Click clicks[] = {
       {"Command1", &Form1::Command1_Click}, {"Command2", &Form1::Command2_Click},
@@ -152,9 +160,11 @@ void Form1::onCommand(int id, int notification, HWND from) {
       {"Command5", &Form1::Command5_Click}, {"Command6", &Form1::Command6_Click},
   };
   if (notification == BN_CLICKED) {
-    if (spec.kind == Kind::check) Check_Click(from);
+    if (spec.kind == Kind::check)
+      Check_Click(from);
     for (const Click& click : clicks) {
-      if (lstrcmpA(click.control, spec.name) == 0) (this->*click.handler)();
+      if (lstrcmpA(click.control, spec.name) == 0)
+        (this->*click.handler)();
     }
   } else if (notification == EN_CHANGE && from == control("Text2")) {
     Text2_Change();
@@ -162,7 +172,8 @@ void Form1::onCommand(int id, int notification, HWND from) {
 }
 
 void Form1::onScroll(HWND bar, int code, int position) {
-  if (!ready_) return;
+  if (!ready_)
+    return;
   const Field field = bar == control("HScroll2") ? Field::quad2Linear : Field::texPerspLevel;
   const int current = number(field);
   int next = current;
@@ -183,9 +194,11 @@ void Form1::onScroll(HWND bar, int code, int position) {
       break;
     case SB_THUMBTRACK:
       // Dragging: the thumb moves with the mouse and the number box follows at each step.
-      if (!accepts(field, position)) return;
+      if (!accepts(field, position))
+        return;
       SendMessageA(bar, SBM_SETPOS, position, TRUE);
-      if (field == Field::quad2Linear) HScroll2_Scroll();
+      if (field == Field::quad2Linear)
+        HScroll2_Scroll();
       return;
     case SB_THUMBPOSITION:
       next = position;
@@ -214,7 +227,8 @@ LRESULT Form1::onControlColour(HDC dc, HWND control) {
 
 void Form1::onDrawItem(const DRAWITEMSTRUCT& item) {
   const int index = indexOf(item.hwndItem);
-  if (index < 0 || !kControls[index].image) return;
+  if (index < 0 || !kControls[index].image)
+    return;
   const bool onWhite =
       GetParent(item.hwndItem) == containers_[static_cast<int>(Container::picture1)];
   artwork_.drawPicture(item.hDC, kControls[index].image, item.rcItem,
@@ -254,12 +268,24 @@ void Form1::selectTab(int tab) {
   }
 }
 
-void Form1::Command1_Click() { morvane::Command1_Click(*this, host_); }
-void Form1::Command2_Click() { host_.endProcess(); }
-void Form1::Command3_Click() { morvane::Command3_Click(*this, host_); }
-void Form1::Command4_Click() { morvane::Command4_Click(*this, host_); }
-void Form1::Command5_Click() { morvane::Command5_Click(*this, host_); }
-void Form1::Command6_Click() { morvane::Command6_Click(*this, host_); }
+void Form1::Command1_Click() {
+  morvane::Command1_Click(*this, host_);
+}
+void Form1::Command2_Click() {
+  host_.endProcess();
+}
+void Form1::Command3_Click() {
+  morvane::Command3_Click(*this, host_);
+}
+void Form1::Command4_Click() {
+  morvane::Command4_Click(*this, host_);
+}
+void Form1::Command5_Click() {
+  morvane::Command5_Click(*this, host_);
+}
+void Form1::Command6_Click() {
+  morvane::Command6_Click(*this, host_);
+}
 
 void Form1::Check_Click(HWND box) {
   // A click checks a grayed box, and otherwise toggles between checked and unchecked.
@@ -273,10 +299,13 @@ void Form1::HScroll2_Change() {
   const std::string digits = printInteger(number(Field::quad2Linear));
   HWND box = control("Text2");
   // Rewriting the same text would move the caret while the user types.
-  if (windowText(box) != digits) SetWindowTextA(box, digits.c_str());
+  if (windowText(box) != digits)
+    SetWindowTextA(box, digits.c_str());
 }
 
-void Form1::HScroll2_Scroll() { HScroll2_Change(); }
+void Form1::HScroll2_Scroll() {
+  HScroll2_Change();
+}
 
 void Form1::Text2_Change() {
   const int length = GetWindowTextLengthA(control("Text2"));

@@ -15,8 +15,8 @@ const char* const kFormClass = "MorvaneForm1";
 const char* const kContainerClass = "MorvaneContainer";
 
 // The control that holds each setting, in field order.
-const char* const kFieldControls[kFieldCount] = {"Check1",   "Check2",   "Check3", "HScroll1",
-                                                  "HScroll2", "Check4",   "Combo1", "Text1"};
+const char* const kFieldControls[kFieldCount] = {"Check1",   "Check2", "Check3", "HScroll1",
+                                                 "HScroll2", "Check4", "Combo1", "Text1"};
 
 const char* const kTabNames[] = {"Welcome", "Settings", "Perspective Correction"};
 
@@ -57,8 +57,10 @@ KindStyle styleOf(Kind kind) {
 Form1::Form1(Host& host) : host_(host) {}
 
 Form1::~Form1() {
-  if (window_) DestroyWindow(window_);
-  if (owner_) DestroyWindow(owner_);
+  if (window_)
+    DestroyWindow(window_);
+  if (owner_)
+    DestroyWindow(owner_);
 }
 
 bool Form1::create(HINSTANCE instance) {
@@ -99,18 +101,22 @@ bool Form1::create(HINSTANCE instance) {
   const int top = work.top + (work.bottom - work.top - height) / 2;
 
   // An owned window never gets a taskbar button of its own.
-  owner_ = CreateWindowExA(0, "STATIC", "Morvane", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                           instance, nullptr);
-  window_ = CreateWindowExA(exStyle, kFormClass, "Morvane", style, left, top, width, height,
-                            owner_, nullptr, instance, this);
-  if (!window_) return false;
+  owner_ = CreateWindowExA(0, "STATIC", "Morvane", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                           nullptr);
+  window_ = CreateWindowExA(exStyle, kFormClass, "Morvane", style, left, top, width, height, owner_,
+                            nullptr, instance, this);
+  if (!window_)
+    return false;
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(form.hIcon));
 
   for (int i = 0; i < kControlCount; ++i) {
-    if (kControls[i].kind == Kind::image) continue;  // drawn by its container
+    if (kControls[i].kind == Kind::image)
+      continue;  // drawn by its container
     controls_[i] = createControl(i);
-    if (!controls_[i]) return false;
-    if (kControls[i].kind == Kind::tab && !createContainerPages()) return false;
+    if (!controls_[i])
+      return false;
+    if (kControls[i].kind == Kind::tab && !createContainerPages())
+      return false;
   }
 
   // Initial values, each through the control's own message.
@@ -129,8 +135,9 @@ bool Form1::create(HINSTANCE instance) {
       setText(info.field, info.initialText);
     }
   }
-  SetWindowLongPtrA(text2, GWLP_USERDATA, SetWindowLongPtrA(text2, GWLP_WNDPROC,
-                                                            reinterpret_cast<LONG_PTR>(numberBoxProc)));
+  SetWindowLongPtrA(
+      text2, GWLP_USERDATA,
+      SetWindowLongPtrA(text2, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(numberBoxProc)));
   selectTab(0);
   ready_ = true;
   return true;
@@ -160,7 +167,8 @@ bool Form1::createContainerPages() {
                                   WS_CHILD | WS_CLIPSIBLINGS, tabPlace.left + display.left,
                                   tabPlace.top + display.top, display.right - display.left,
                                   display.bottom - display.top, window_, nullptr, instance_, this);
-    if (!window) return false;
+    if (!window)
+      return false;
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     containers_[static_cast<int>(page)] = window;
   }
@@ -173,19 +181,20 @@ HWND Form1::createControl(int index) {
   DWORD exStyle = kind.exStyle | (spec.bordered ? WS_EX_CLIENTEDGE : 0);
   const RECT place = placeOf(spec);
   int height = place.bottom - place.top;
-  if (spec.kind == Kind::combo) height += px(1500);  // room for the (empty) drop-down list
-  HWND window = CreateWindowExA(exStyle, kind.className, spec.text,
-                                WS_CHILD | WS_VISIBLE | kind.style | spec.style, place.left,
-                                place.top, place.right - place.left, height, parentOf(spec.container),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
-                                instance_, this);
-  if (!window) return nullptr;
+  if (spec.kind == Kind::combo)
+    height += px(1500);  // room for the (empty) drop-down list
+  HWND window = CreateWindowExA(
+      exStyle, kind.className, spec.text, WS_CHILD | WS_VISIBLE | kind.style | spec.style,
+      place.left, place.top, place.right - place.left, height, parentOf(spec.container),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance_, this);
+  if (!window)
+    return nullptr;
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(artwork_.font(spec.font)), FALSE);
-  if (spec.kind == Kind::panel) containers_[static_cast<int>(Container::picture1)] = window;
+  if (spec.kind == Kind::panel)
+    containers_[static_cast<int>(Container::picture1)] = window;
   if (spec.kind == Kind::frame) {
-    containers_[static_cast<int>(spec.container == Container::settings ? Container::frame1
-                                                                       : Container::frame2)] =
-        window;
+    containers_[static_cast<int>(
+        spec.container == Container::settings ? Container::frame1 : Container::frame2)] = window;
   }
   return window;
 }
@@ -200,7 +209,8 @@ RECT Form1::placeOf(const ControlSpec& spec) const {
   const bool onPage = spec.container == Container::welcome ||
                       spec.container == Container::settings ||
                       spec.container == Container::perspective;
-  if (onPage) OffsetRect(&place, -pageOffset_.x, -pageOffset_.y);
+  if (onPage)
+    OffsetRect(&place, -pageOffset_.x, -pageOffset_.y);
   return place;
 }
 
@@ -212,7 +222,8 @@ void Form1::show() {
 int Form1::run() {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (translate(message)) continue;
+    if (translate(message))
+      continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -226,14 +237,16 @@ HWND Form1::control(const char* name) const {
 
 int Form1::indexOf(HWND control) const {
   for (int i = 0; i < kControlCount; ++i) {
-    if (controls_[i] == control) return i;
+    if (controls_[i] == control)
+      return i;
   }
   return -1;
 }
 
 Container Form1::containerOf(HWND window) const {
   for (int i = 0; i < static_cast<int>(containers_.size()); ++i) {
-    if (containers_[i] == window) return static_cast<Container>(i);
+    if (containers_[i] == window)
+      return static_cast<Container>(i);
   }
   return Container::form;
 }
@@ -259,13 +272,15 @@ std::string Form1::text(Field field) const {
 
 bool Form1::setNumber(Field field, std::int16_t value) {
   // The rule decides before the control is touched: a scroll bar would clamp silently.
-  if (!accepts(field, value)) return false;
+  if (!accepts(field, value))
+    return false;
   HWND box = control(kFieldControls[static_cast<int>(field)]);
   if (fieldInfo(field).rule != Rule::slider) {
     SendMessageA(box, BM_SETCHECK, value, 0);
     return true;
   }
-  if (number(field) == value) return true;  // no change, so no change event
+  if (number(field) == value)
+    return true;  // no change, so no change event
   SendMessageA(box, SBM_SETPOS, value, TRUE);
   if (field == Field::quad2Linear) {
     HScroll2_Change();
@@ -276,7 +291,8 @@ bool Form1::setNumber(Field field, std::int16_t value) {
 }
 
 bool Form1::setText(Field field, const std::string& value) {
-  if (isNumber(field)) return false;
+  if (isNumber(field))
+    return false;
   return SetWindowTextA(control(kFieldControls[static_cast<int>(field)]), value.c_str()) != 0;
 }
 

@@ -59,8 +59,8 @@ const ControlSpec kControls[] = {
      nullptr, F},
     {"Label11", K::label, C::picture1, 195, 2040, 4110, 420, kDisclaimer, kWrap, Fn::tahoma,
      kDarkGrey, T, nullptr, F},
-    {"Label7", K::label, C::picture1, 45, 2625, 3735, 630, W3, kWrap, Fn::tahoma, kGrey, T,
-     nullptr, F},
+    {"Label7", K::label, C::picture1, 45, 2625, 3735, 630, W3, kWrap, Fn::tahoma, kGrey, T, nullptr,
+     F},
     {"Image2", K::image, C::picture1, 3825, 2550, 600, 735, "", 0, Fn::dialog, kWindowText, F,
      "LOGO", F},
     {"Label1", K::label, C::welcome, 3330, 4485, 1275, 165, kCredit, kLine, Fn::tahomaSmall, kGrey,
@@ -81,8 +81,8 @@ const ControlSpec kControls[] = {
      kWindowText, F, nullptr, F},
     {"Label4", K::label, C::frame1, 105, 1230, 1740, 195, "Application to run (if any)", kLine,
      Fn::dialog, kWindowText, T, nullptr, F},
-    {"Text1", K::edit, C::frame1, 345, 1500, 3540, 285, "", ES_AUTOHSCROLL, Fn::dialog,
-     kWindowText, F, nullptr, F},
+    {"Text1", K::edit, C::frame1, 345, 1500, 3540, 285, "", ES_AUTOHSCROLL, Fn::dialog, kWindowText,
+     F, nullptr, F},
     {"Command5", K::button, C::frame1, 4020, 1515, 360, 270, "...", 0, Fn::dialog, kWindowText, F,
      nullptr, F},
     {"Picture3", K::picture, C::frame1, 105, 2220, 525, 555, "", 0, Fn::dialog, kWindowText, F,
@@ -109,20 +109,20 @@ const ControlSpec kControls[] = {
      T, nullptr, F},
     {"HScroll1", K::scroll, C::frame2, 1140, 1125, 2805, 300, "", 0, Fn::dialog, kWindowText, F,
      nullptr, F},
-    {"Label12", K::label, C::frame2, 4035, 915, 210, 780, "S L O W", kWrap, Fn::dialog,
-     kWindowText, T, nullptr, F},
-    {"Label13", K::label, C::frame2, 60, 1815, 4440, 810, P2, SS_CENTER, Fn::tahoma, kWindowText,
+    {"Label12", K::label, C::frame2, 4035, 915, 210, 780, "S L O W", kWrap, Fn::dialog, kWindowText,
      T, nullptr, F},
-    {"Label14", K::label, C::frame2, 180, 2715, 225, 765, "S L O W", kWrap, Fn::dialog,
-     kWindowText, T, nullptr, F},
+    {"Label13", K::label, C::frame2, 60, 1815, 4440, 810, P2, SS_CENTER, Fn::tahoma, kWindowText, T,
+     nullptr, F},
+    {"Label14", K::label, C::frame2, 180, 2715, 225, 765, "S L O W", kWrap, Fn::dialog, kWindowText,
+     T, nullptr, F},
     {"HScroll2", K::scroll, C::frame2, 435, 2955, 3165, 300, "", 0, Fn::dialog, kWindowText, F,
      nullptr, F},
     {"Label15", K::label, C::frame2, 3690, 2715, 210, 780, "F A S T", kWrap, Fn::dialog,
      kWindowText, T, nullptr, F},
-    {"Text2", K::edit, C::frame2, 3945, 2970, 510, 300, "0", ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL, Fn::dialog,
-     kWindowText, F, nullptr, F},
-    {"Check4", K::check, C::frame2, 105, 3765, 4365, 285, "Sub Division Speed Boost (Not very much)",
-     0, Fn::dialog, kWindowText, F, nullptr, F},
+    {"Text2", K::edit, C::frame2, 3945, 2970, 510, 300, "0",
+     ES_MULTILINE | ES_CENTER | ES_AUTOVSCROLL, Fn::dialog, kWindowText, F, nullptr, F},
+    {"Check4", K::check, C::frame2, 105, 3765, 4365, 285,
+     "Sub Division Speed Boost (Not very much)", 0, Fn::dialog, kWindowText, F, nullptr, F},
 
     // The buttons under the tabs come last in the Tab order.
     {"Command6", K::button, C::form, 1650, 4875, 1020, 345, "Run App", 0, Fn::dialog, kWindowText,
@@ -144,7 +144,8 @@ const int kLineCount = sizeof kLines / sizeof kLines[0];
 
 int controlIndex(const char* name) {
   for (int i = 0; i < kControlCount; ++i) {
-    if (std::strcmp(kControls[i].name, name) == 0) return i;
+    if (std::strcmp(kControls[i].name, name) == 0)
+      return i;
   }
   return -1;
 }

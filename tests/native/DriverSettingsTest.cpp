@@ -9,7 +9,8 @@ namespace {
 TEST(DriverSettings, FreshSettingsHoldTheInitialValues) {
   MemorySettings settings;
   const int expected[] = {0, 0, 0, 10, 0, 0};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(settings.number(kFields[i].field), expected[i]) << i;
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(settings.number(kFields[i].field), expected[i]) << i;
   EXPECT_EQ(settings.text(Field::settingName), "Your Changed Settings");
   EXPECT_EQ(settings.text(Field::applicationPath), "");
 }
@@ -54,17 +55,17 @@ struct ConversionCase {
 
 TEST(Number, ConvertsToInt16WithBankersRounding) {
   const ConversionCase cases[] = {
-      {"0", true, 0},          {"  128  ", true, 128},   {"\t7\t", true, 7},
-      {"-5", true, -5},        {"+5", true, 5},          {"2.5", true, 2},
-      {"3.5", true, 4},        {"2.51", true, 3},        {"2.4999", true, 2},
-      {"-2.5", true, -2},      {"-3.5", true, -4},       {".5", true, 0},
-      {"1.", true, 1},         {"0.6", true, 1},         {"32767", true, 32767},
+      {"0", true, 0},           {"  128  ", true, 128},   {"\t7\t", true, 7},
+      {"-5", true, -5},         {"+5", true, 5},          {"2.5", true, 2},
+      {"3.5", true, 4},         {"2.51", true, 3},        {"2.4999", true, 2},
+      {"-2.5", true, -2},       {"-3.5", true, -4},       {".5", true, 0},
+      {"1.", true, 1},          {"0.6", true, 1},         {"32767", true, 32767},
       {"-32768", true, -32768}, {"32767.4", true, 32767}, {"32767.5", false, 0},
-      {"32768", false, 0},     {"-32769", false, 0},     {"99999999999999999999", false, 0},
-      {"", false, 0},          {"   ", false, 0},        {"abc", false, 0},
-      {"12abc", false, 0},     {"1 2", false, 0},        {"-", false, 0},
-      {".", false, 0},         {"1.2.3", false, 0},      {"1e3", false, 0},
-      {"0x10", false, 0},      {"- 5", false, 0},
+      {"32768", false, 0},      {"-32769", false, 0},     {"99999999999999999999", false, 0},
+      {"", false, 0},           {"   ", false, 0},        {"abc", false, 0},
+      {"12abc", false, 0},      {"1 2", false, 0},        {"-", false, 0},
+      {".", false, 0},          {"1.2.3", false, 0},      {"1e3", false, 0},
+      {"0x10", false, 0},       {"- 5", false, 0},
   };
   for (const ConversionCase& c : cases) {
     SCOPED_TRACE(std::string("\"") + c.text + "\"");

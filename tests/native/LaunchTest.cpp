@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "host/RecordingHost.h"
 #include "driver_settings/RegistryPatch.h"
+#include "host/RecordingHost.h"
 #include "launch/RunApp.h"
 #include "launch/Startup.h"
 #include "setting_files/SettingFile.h"
@@ -10,8 +10,8 @@ namespace morvane {
 namespace {
 
 const std::vector<std::string> kApply = {"GetWindowsDirectoryA 145", "write C:\\WINDOWS\\scrap.reg",
-                                         "start hidden regedit C:\\WINDOWS\\scrap.reg",
-                                         "Sleep 500", "enter"};
+                                         "start hidden regedit C:\\WINDOWS\\scrap.reg", "Sleep 500",
+                                         "enter"};
 
 std::vector<std::string> applyThen(std::vector<std::string> rest) {
   std::vector<std::string> all = kApply;
@@ -28,7 +28,8 @@ TEST(RunApp, AppliesThenStartsFromTheApplicationsDirectory) {
        {"cd C:\\Games\\Quake", "start normal C:\\Games\\Quake\\quake.exe"}},
       {"C:\\quake.exe", {"cd C:", "start normal C:\\quake.exe"}},
       {"C:\\Games\\", {"cd C:\\Games", "start normal C:\\Games\\"}},
-      {"C:\\Games\\q.exe -path D:\\x", {"cd C:\\Games\\q.exe -path D:", "start normal C:\\Games\\q.exe -path D:\\x"}},
+      {"C:\\Games\\q.exe -path D:\\x",
+       {"cd C:\\Games\\q.exe -path D:", "start normal C:\\Games\\q.exe -path D:\\x"}},
       // No backslash: the current directory stays and the text starts as it stands.
       {"quake.exe -dedicated", {"start normal quake.exe -dedicated"}},
       {"", {}},
@@ -60,7 +61,10 @@ TEST(FormLoad, CommandLineLoadsAppliesStartsAndEnds) {
     bool message;
     std::vector<std::string> after;
   } cases[] = {
-      {"\"C:\\Games\\q.mvs\"", "C:\\Games\\Quake\\quake.exe", "C:\\Games\\q.mvs", false,
+      {"\"C:\\Games\\q.mvs\"",
+       "C:\\Games\\Quake\\quake.exe",
+       "C:\\Games\\q.mvs",
+       false,
        {"cd C:\\Games\\Quake", "start normal C:\\Games\\Quake\\quake.exe", "end"}},
       {"\"C:\\Games\\q.mvs\"", "", "C:\\Games\\q.mvs", false, {"end"}},
       {"C:\\Games\\q.mvs", "C:\\x.exe", ":\\Games\\q.mv", true, {"end"}},
@@ -74,8 +78,10 @@ TEST(FormLoad, CommandLineLoadsAppliesStartsAndEnds) {
     MemorySettings settings;
     Form_Load(settings, host);
     std::vector<std::string> want = {"commandLine", std::string("read ") + c.readPath};
-    if (c.message) want.push_back("message This is not a valid Morvane Config File");
-    for (const std::string& call : applyThen(c.after)) want.push_back(call);
+    if (c.message)
+      want.push_back("message This is not a valid Morvane Config File");
+    for (const std::string& call : applyThen(c.after))
+      want.push_back(call);
     EXPECT_EQ(host.calls, want);
     // What Apply wrote is what was loaded: the file's values, or zeros for a missing file.
     MemorySettings expected;

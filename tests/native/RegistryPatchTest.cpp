@@ -16,8 +16,8 @@ std::string patch(const char* subDivide, const char* persp, const char* quad, co
              "\r\n"
              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ATI Technologies\\3D\\ATID3D]\r\n"
              "\"u32SubDivide\"=dword:") +
-         subDivide + "\r\n\"u32TexPerspLevel\"=\"" + persp + "\"\r\n\"u32Quad2Linear\"=dword:" +
-         quad +
+         subDivide + "\r\n\"u32TexPerspLevel\"=\"" + persp +
+         "\"\r\n\"u32Quad2Linear\"=dword:" + quad +
          "\r\n"
          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ATI Technologies\\DDHAL]\r\n"
          "\r\n"

@@ -15,7 +15,8 @@ class FakeSteps : public FileSteps {
   std::size_t writeLimit = static_cast<std::size_t>(-1);
 
   bool create(const std::string& path) override {
-    if (failCreate) return false;
+    if (failCreate)
+      return false;
     open_ = path;
     files[path].clear();
     return true;
@@ -28,7 +29,8 @@ class FakeSteps : public FileSteps {
   }
   bool close() override { return !failClose; }
   bool moveOver(const std::string& from, const std::string& to) override {
-    if (failMove) return false;
+    if (failMove)
+      return false;
     files[to] = files[from];
     files.erase(from);
     return true;
@@ -57,7 +59,8 @@ TEST(SafeReplace, ReplacesCompletelyOrLeavesTheOldFileAlone) {
     steps.files["C:\\a.mvs"] = "the old, longer content of the file";
     c.arrange(steps);
     EXPECT_EQ(replaceFile(steps, "C:\\a.mvs", "new content", ".7.tmp"), c.ok);
-    EXPECT_EQ(steps.files["C:\\a.mvs"], c.ok ? "new content" : "the old, longer content of the file");
+    EXPECT_EQ(steps.files["C:\\a.mvs"],
+              c.ok ? "new content" : "the old, longer content of the file");
     EXPECT_EQ(steps.files.size(), 1u) << "a temporary file was left behind";
   }
 }

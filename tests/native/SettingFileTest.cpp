@@ -17,7 +17,8 @@ struct Values {
 
 Values valuesOf(const DriverSettings& s) {
   Values v;
-  for (int i = 0; i < 6; ++i) v.numbers[i] = s.number(kFields[i].field);
+  for (int i = 0; i < 6; ++i)
+    v.numbers[i] = s.number(kFields[i].field);
   v.name = s.text(Field::settingName);
   v.app = s.text(Field::applicationPath);
   return v;
@@ -25,7 +26,8 @@ Values valuesOf(const DriverSettings& s) {
 
 void expectValues(const DriverSettings& s, const Values& want) {
   const Values got = valuesOf(s);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(got.numbers[i], want.numbers[i]) << kFields[i].name;
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(got.numbers[i], want.numbers[i]) << kFields[i].name;
   EXPECT_EQ(got.name, want.name);
   EXPECT_EQ(got.app, want.app);
 }
@@ -34,7 +36,8 @@ void expectValues(const DriverSettings& s, const Values& want) {
 MemorySettings readFrom(const std::string& content, RecordingHost& host) {
   MemorySettings settings;
   const int start[] = {1, 1, 1, 5, 99, 1};
-  for (int i = 0; i < 6; ++i) settings.setNumber(kFields[i].field, start[i]);
+  for (int i = 0; i < 6; ++i)
+    settings.setNumber(kFields[i].field, start[i]);
   settings.setText(Field::settingName, "old name");
   settings.setText(Field::applicationPath, "old app");
   host.files[kPath] = content;
@@ -48,8 +51,9 @@ TEST(SettingFile, WritesElevenLines) {
   settings.setNumber(Field::quad2Linear, 256);
   settings.setText(Field::applicationPath, "C:\\Games\\quake.exe");
   EXPECT_EQ(writeSettingFile(settings),
-            kHead + "2\r\n0\r\n0\r\n10\r\n256\r\n0\r\nYour Changed Settings\r\n"
-                    "C:\\Games\\quake.exe\r\n");
+            kHead +
+                "2\r\n0\r\n0\r\n10\r\n256\r\n0\r\nYour Changed Settings\r\n"
+                "C:\\Games\\quake.exe\r\n");
 }
 
 TEST(SettingFile, RoundTripRestoresAllEightIncludingAwkwardTexts) {
@@ -61,7 +65,8 @@ TEST(SettingFile, RoundTripRestoresAllEightIncludingAwkwardTexts) {
   for (const Values& c : cases) {
     SCOPED_TRACE(c.name);
     MemorySettings source;
-    for (int i = 0; i < 6; ++i) ASSERT_TRUE(source.setNumber(kFields[i].field, c.numbers[i]));
+    for (int i = 0; i < 6; ++i)
+      ASSERT_TRUE(source.setNumber(kFields[i].field, c.numbers[i]));
     source.setText(Field::settingName, c.name);
     source.setText(Field::applicationPath, c.app);
     RecordingHost host;
@@ -81,24 +86,40 @@ struct ReadCase {
 TEST(SettingFile, ReadsDamagedAndShortFilesByTheHolderRules) {
   const std::string body = "1\r\n2\r\n0\r\n7\r\n200\r\n1\r\nName\r\nC:\\app.exe\r\n";
   const ReadCase cases[] = {
-      {"bare LF and no final line end", kHead.substr(0, 30) + "\n" + std::string(50, '-') +
-                                            "\n\n1\n2\n0\n7\n200\n1\nName\nC:\\app.exe",
-       false, {{1, 2, 0, 7, 200, 1}, "Name", "C:\\app.exe"}},
-      {"blanks around numbers", kHead + " 1 \r\n\t2\r\n0\r\n 7\r\n200 \r\n1\r\nN\r\nA\r\n", false,
+      {"bare LF and no final line end",
+       kHead.substr(0, 30) + "\n" + std::string(50, '-') +
+           "\n\n1\n2\n0\n7\n200\n1\nName\nC:\\app.exe",
+       false,
+       {{1, 2, 0, 7, 200, 1}, "Name", "C:\\app.exe"}},
+      {"blanks around numbers",
+       kHead + " 1 \r\n\t2\r\n0\r\n 7\r\n200 \r\n1\r\nN\r\nA\r\n",
+       false,
        {{1, 2, 0, 7, 200, 1}, "N", "A"}},
       {"only four lines", kHead + "2\r\n", false, {{2, 2, 2, 2, 2, 2}, "", ""}},
-      {"four lines, out of range for the checks", kHead + "7\r\n", false,
+      {"four lines, out of range for the checks",
+       kHead + "7\r\n",
+       false,
        {{1, 1, 1, 7, 7, 1}, "", ""}},
-      {"text where a number belongs", kHead + "1\r\nabc\r\n0\r\n7\r\n200\r\n1\r\nN\r\nA\r\n",
-       false, {{1, 1, 0, 7, 200, 1}, "N", "A"}},
-      {"eleven on line 7", kHead + "1\r\n2\r\n0\r\n11\r\n200\r\n1\r\nN\r\nA\r\n", false,
+      {"text where a number belongs",
+       kHead + "1\r\nabc\r\n0\r\n7\r\n200\r\n1\r\nN\r\nA\r\n",
+       false,
+       {{1, 1, 0, 7, 200, 1}, "N", "A"}},
+      {"eleven on line 7",
+       kHead + "1\r\n2\r\n0\r\n11\r\n200\r\n1\r\nN\r\nA\r\n",
+       false,
        {{1, 2, 0, 5, 200, 1}, "N", "A"}},
-      {"empty number lines give 0", kHead + "\r\n\r\n\r\n\r\n\r\n\r\nN\r\nA\r\n", false,
+      {"empty number lines give 0",
+       kHead + "\r\n\r\n\r\n\r\n\r\n\r\nN\r\nA\r\n",
+       false,
        {{0, 0, 0, 0, 0, 0}, "N", "A"}},
-      {"fraction rounds half to even", kHead + "0.5\r\n1.5\r\n0\r\n2.5\r\n3.5\r\n0\r\nN\r\n",
-       false, {{0, 2, 0, 2, 4, 0}, "N", "N"}},
-      {"header in other letter case", "MORVANE CONFIG FILE - HALVORSK\r\n" + kHead.substr(32) + body,
-       true, {{1, 2, 0, 7, 200, 1}, "Name", "C:\\app.exe"}},
+      {"fraction rounds half to even",
+       kHead + "0.5\r\n1.5\r\n0\r\n2.5\r\n3.5\r\n0\r\nN\r\n",
+       false,
+       {{0, 2, 0, 2, 4, 0}, "N", "N"}},
+      {"header in other letter case",
+       "MORVANE CONFIG FILE - HALVORSK\r\n" + kHead.substr(32) + body,
+       true,
+       {{1, 2, 0, 7, 200, 1}, "Name", "C:\\app.exe"}},
       {"empty file", "", true, {{0, 0, 0, 0, 0, 0}, "", ""}},
   };
   for (const ReadCase& c : cases) {

@@ -13,8 +13,8 @@ const std::string kProbeDir = kRoot + "\\probe dir";
 
 std::string settingFile(const std::string& header, const std::string& numbers,
                         const std::string& app) {
-  return header + "\r\n" + std::string(50, '-') + "\r\n\r\n" + numbers +
-         "Probe, \"quoted\"\r\n" + app + "\r\n";
+  return header + "\r\n" + std::string(50, '-') + "\r\n\r\n" + numbers + "Probe, \"quoted\"\r\n" +
+         app + "\r\n";
 }
 
 const char* const kAppliedPatch =
@@ -46,8 +46,8 @@ class CommandLine : public ::testing::Test {
   void SetUp() override {
     CreateDirectoryA(kRoot.c_str(), nullptr);
     CreateDirectoryA(kProbeDir.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA((binDir() + "probe.exe").c_str(), (kProbeDir + "\\probe.exe").c_str(),
-                          FALSE));
+    ASSERT_TRUE(
+        CopyFileA((binDir() + "probe.exe").c_str(), (kProbeDir + "\\probe.exe").c_str(), FALSE));
     probeOut_ = kRoot + "\\probe.txt";
     DeleteFileA(probeOut_.c_str());
     SetEnvironmentVariableA("MORVANE_PROBE_OUT", probeOut_.c_str());
@@ -65,14 +65,17 @@ class CommandLine : public ::testing::Test {
     auto pressOk = [&](DWORD pid) {
       HWND box = findWindowOf(pid, "#32770", "Morvane");
       // Wait until the box is up and filled in, not merely being created.
-      if (!box || !IsWindowVisible(box) || dialogMessage(box).empty()) return;
-      if (messageText) *messageText = dialogMessage(box);
+      if (!box || !IsWindowVisible(box) || dialogMessage(box).empty())
+        return;
+      if (messageText)
+        *messageText = dialogMessage(box);
       ++seen;
       SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     };
     ASSERT_TRUE(runToEnd(morvane() + " " + arguments, 30000, pressOk))
         << "morvane.exe did not end by itself";
-    if (messagesSeen) *messagesSeen = seen;
+    if (messagesSeen)
+      *messagesSeen = seen;
   }
 
   static void expectRegistry(const char* values) {
@@ -96,7 +99,8 @@ TEST_F(CommandLine, QuotedSettingFileIsLoadedAppliedAndStartsTheApplication) {
   // Windows hands the child the command line as given; Wine rebuilds it with the program's
   // path quoted once it has found which blank ends the path. Either way the arguments are intact.
   const std::string seen = readFileBytes(probeOut_);
-  const std::string quoted = kProbeDir + "\n\"" + kProbeDir + "\\probe.exe\" -game \"my mod\" +map e1m1\n";
+  const std::string quoted =
+      kProbeDir + "\n\"" + kProbeDir + "\\probe.exe\" -game \"my mod\" +map e1m1\n";
   EXPECT_TRUE(seen == kProbeDir + "\n" + app + "\n" || seen == quoted) << seen;
 }
 
@@ -109,8 +113,8 @@ TEST_F(CommandLine, EmptyApplicationLineAppliesAndStartsNothing) {
 }
 
 TEST_F(CommandLine, ApplicationWithoutBackslashStillEnds) {
-  ASSERT_TRUE(writeFileBytes(kRoot + "\\bare.mvs",
-                             settingFile(kHeader, kNumbers, "no-such-program -x")));
+  ASSERT_TRUE(
+      writeFileBytes(kRoot + "\\bare.mvs", settingFile(kHeader, kNumbers, "no-such-program -x")));
   run("\"" + kRoot + "\\bare.mvs\"");
   expectRegistry(kAppliedValues);
 }
@@ -139,9 +143,11 @@ TEST_F(CommandLine, NoArgumentShowsTheWindowAndCloseEndsItWithoutApplying) {
   HWND shown = nullptr;
   DWORD clickedAt = 0;
   auto pressClose = [&](DWORD pid) {
-    if (clickedAt) return;
+    if (clickedAt)
+      return;
     HWND form = findWindowOf(pid, "MorvaneForm1", "Morvane");
-    if (!form || !IsWindowVisible(form)) return;
+    if (!form || !IsWindowVisible(form))
+      return;
     shown = form;
     HWND close = FindWindowExA(form, nullptr, "Button", "Close");
     PostMessageA(close, BM_CLICK, 0, 0);
@@ -151,9 +157,10 @@ TEST_F(CommandLine, NoArgumentShowsTheWindowAndCloseEndsItWithoutApplying) {
   ASSERT_NE(shown, nullptr) << "the window never showed";
   EXPECT_LT(GetTickCount() - clickedAt, 1000u);
   EXPECT_EQ(readFileBytes(scrap()), "left alone");
-  EXPECT_EQ(driverValues(), "u32SubDivide=<missing>\nu32TexPerspLevel=<missing>\n"
-                            "u32Quad2Linear=<missing>\nDoNotWaitAfter3DOps=<missing>\n"
-                            "PageFlipping=<missing>\nUseFastColorFill=<missing>\n");
+  EXPECT_EQ(driverValues(),
+            "u32SubDivide=<missing>\nu32TexPerspLevel=<missing>\n"
+            "u32Quad2Linear=<missing>\nDoNotWaitAfter3DOps=<missing>\n"
+            "PageFlipping=<missing>\nUseFastColorFill=<missing>\n");
 }
 
 }  // namespace

@@ -14,9 +14,11 @@ int filesIn(const std::string& dir) {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
   int count = 0;
-  if (search == INVALID_HANDLE_VALUE) return 0;
+  if (search == INVALID_HANDLE_VALUE)
+    return 0;
   do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      ++count;
   } while (FindNextFileA(search, &found));
   FindClose(search);
   return count;
@@ -40,7 +42,8 @@ TEST(SafeSave, ReplacesWholeOrLeavesTheOldFile) {
     SCOPED_TRACE(c.what);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_TRUE(writeFileBytes(path, old));
-    if (c.readOnly) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    if (c.readOnly)
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     morvane::Win32Host host;
     EXPECT_EQ(host.writeFile(c.target, "new\r\n"), c.ok);
     EXPECT_EQ(readFileBytes(path), c.ok ? "new\r\n" : old);

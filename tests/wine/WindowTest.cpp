@@ -31,7 +31,8 @@ void pump(Form1& form, DWORD milliseconds) {
   MSG message;
   while (GetTickCount() - start < milliseconds) {
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (form.translate(message)) continue;
+      if (form.translate(message))
+        continue;
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
@@ -78,7 +79,9 @@ class Window : public ::testing::Test {
     SendMessageA(GetParent(c(name)), WM_HSCROLL, MAKEWPARAM(code, position),
                  reinterpret_cast<LPARAM>(c(name)));
   }
-  int position(const char* name) { return static_cast<int>(SendMessageA(c(name), SBM_GETPOS, 0, 0)); }
+  int position(const char* name) {
+    return static_cast<int>(SendMessageA(c(name), SBM_GETPOS, 0, 0));
+  }
   int check(const char* name) { return static_cast<int>(SendMessageA(c(name), BM_GETCHECK, 0, 0)); }
 
   RecordingHost recording_;
@@ -93,18 +96,30 @@ struct Expected {
 
 TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
   const Expected table[] = {
-      {"Command6", "Run App", -1}, {"Command1", "Apply", -1}, {"Command2", "Close", -1},
+      {"Command6", "Run App", -1},
+      {"Command1", "Apply", -1},
+      {"Command2", "Close", -1},
       {"Label8", "Morvane", -1},
       {"Label2", "Here is where you save && load settings for certain applications", -1},
-      {"Label3", "Setting Name :", -1}, {"Combo1", "Your Changed Settings", -1},
-      {"Command3", "Save Setting File", -1}, {"Command4", "Load Setting File", -1},
-      {"Label4", "Application to run (if any)", -1}, {"Text1", "", -1}, {"Command5", "...", -1},
+      {"Label3", "Setting Name :", -1},
+      {"Combo1", "Your Changed Settings", -1},
+      {"Command3", "Save Setting File", -1},
+      {"Command4", "Load Setting File", -1},
+      {"Label4", "Application to run (if any)", -1},
+      {"Text1", "", -1},
+      {"Command5", "...", -1},
       {"Check1", "Do not wait after doing 3D operations", 0},
-      {"Check2", "Page Flipping - Faster but may not work in all programs or may flicker too much", 0},
-      {"Check3", "Use Fast Colour Fills", 0}, {"Label6", "F A S T", -1},
-      {"Label12", "S L O W", -1}, {"Label14", "S L O W", -1}, {"Label15", "F A S T", -1},
-      {"Text2", "0", -1}, {"Check4", "Sub Division Speed Boost (Not very much)", 0},
-      {"HScroll1", "", 10}, {"HScroll2", "", 0},
+      {"Check2", "Page Flipping - Faster but may not work in all programs or may flicker too much",
+       0},
+      {"Check3", "Use Fast Colour Fills", 0},
+      {"Label6", "F A S T", -1},
+      {"Label12", "S L O W", -1},
+      {"Label14", "S L O W", -1},
+      {"Label15", "F A S T", -1},
+      {"Text2", "0", -1},
+      {"Check4", "Sub Division Speed Boost (Not very much)", 0},
+      {"HScroll1", "", 10},
+      {"HScroll2", "", 0},
   };
   for (const Expected& e : table) {
     SCOPED_TRACE(e.name);
@@ -122,13 +137,16 @@ TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
   const int dpi = form_.dpi();
   for (int i = 0; i < kControlCount; ++i) {
     const ControlSpec& spec = kControls[i];
-    if (spec.kind == Kind::image || spec.kind == Kind::combo) continue;  // combo: list height
+    if (spec.kind == Kind::image || spec.kind == Kind::combo)
+      continue;  // combo: list height
     SCOPED_TRACE(spec.name);
     HWND window = c(spec.name);
     RECT rect;
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.right - rect.left, MulDiv(spec.left + spec.width, dpi, 1440) - MulDiv(spec.left, dpi, 1440));
-    EXPECT_EQ(rect.bottom - rect.top, MulDiv(spec.top + spec.height, dpi, 1440) - MulDiv(spec.top, dpi, 1440));
+    EXPECT_EQ(rect.right - rect.left,
+              MulDiv(spec.left + spec.width, dpi, 1440) - MulDiv(spec.left, dpi, 1440));
+    EXPECT_EQ(rect.bottom - rect.top,
+              MulDiv(spec.top + spec.height, dpi, 1440) - MulDiv(spec.top, dpi, 1440));
   }
 
   // The window: its caption, no system menu, off the taskbar, its client area, Welcome first.
@@ -289,7 +307,8 @@ class CountingHost : public Win32Host {
  public:
   std::atomic<int> imports{0};
   bool startProgram(const std::string& commandLine, WindowMode mode) override {
-    if (commandLine.rfind("regedit ", 0) == 0) ++imports;
+    if (commandLine.rfind("regedit ", 0) == 0)
+      ++imports;
     return Win32Host::startProgram(commandLine, mode);
   }
 };
@@ -335,13 +354,18 @@ TEST_F(RealHostWindow, TheSystemOpenDialogLoadsTheChosenFile) {
   std::thread user([&] {
     // Find the dialog, type the path into its file name box, and confirm.
     HWND dialog = nullptr;
-    waitFor([&] { return (dialog = morvane_test::findWindowOf(GetCurrentProcessId(), "#32770",
-                                                               "Open Settings")) != nullptr; },
-            15000);
-    if (!dialog) return;
+    waitFor(
+        [&] {
+          return (dialog = morvane_test::findWindowOf(GetCurrentProcessId(), "#32770",
+                                                      "Open Settings")) != nullptr;
+        },
+        15000);
+    if (!dialog)
+      return;
     Sleep(300);
     HWND name = GetDlgItem(dialog, 0x47C);  // the file name box
-    if (!name) name = GetDlgItem(dialog, 0x480);
+    if (!name)
+      name = GetDlgItem(dialog, 0x480);
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     answered = true;

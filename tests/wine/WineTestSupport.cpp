@@ -12,20 +12,23 @@ std::string binDir() {
 }
 
 std::string readFileBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return "<missing>";
   std::string bytes;
   char chunk[4096];
   DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+    bytes.append(chunk, got);
   CloseHandle(file);
   return bytes;
 }
 
 bool writeFileBytes(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
   DWORD wrote = 0;
   const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
   CloseHandle(file);
@@ -45,11 +48,12 @@ bool runToEnd(const std::string& commandLine, DWORD timeoutMs,
   PROCESS_INFORMATION process = {};
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
     return false;
   }
-  if (processIdOut) *processIdOut = process.dwProcessId;
+  if (processIdOut)
+    *processIdOut = process.dwProcessId;
   const DWORD start = GetTickCount();
   bool ended = false;
   while (GetTickCount() - start < timeoutMs) {
@@ -57,9 +61,11 @@ bool runToEnd(const std::string& commandLine, DWORD timeoutMs,
       ended = true;
       break;
     }
-    if (whileRunning) whileRunning(process.dwProcessId);
+    if (whileRunning)
+      whileRunning(process.dwProcessId);
   }
-  if (!ended) TerminateProcess(process.hProcess, 99);
+  if (!ended)
+    TerminateProcess(process.hProcess, 99);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return ended;
@@ -68,8 +74,10 @@ bool runToEnd(const std::string& commandLine, DWORD timeoutMs,
 bool waitFor(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
-    if (done()) return true;
-    if (GetTickCount() - start >= timeoutMs) return false;
+    if (done())
+      return true;
+    if (GetTickCount() - start >= timeoutMs)
+      return false;
     Sleep(50);
   }
 }

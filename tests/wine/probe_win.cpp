@@ -6,11 +6,13 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char out[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("MORVANE_PROBE_OUT", out, MAX_PATH)) return 1;
+  if (!GetEnvironmentVariableA("MORVANE_PROBE_OUT", out, MAX_PATH))
+    return 1;
   char directory[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, directory);
   FILE* file = std::fopen(out, "wb");
-  if (!file) return 2;
+  if (!file)
+    return 2;
   std::fprintf(file, "%s\n%s\n", directory, GetCommandLineA());
   std::fclose(file);
   return 0;
