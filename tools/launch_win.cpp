@@ -4,8 +4,9 @@
 //   launch.exe [--until-idle] <program> <argument>    ("-" as the argument: none at all)
 // Without --until-idle it waits for the program to end (60 s at most); with it, only until the
 // program sits idle in its message loop with its window up, and then ends it.
-#include <psapi.h>
 #include <windows.h>
+// windows.h first: psapi.h relies on it.
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstring>
