@@ -16,7 +16,6 @@ what=("$@")
 ((${#what[@]})) || what=(command-line interactive size)
 
 ensure_packages
-PACKAGES=(x11-utils); ensure_packages
 build windows-x64 morvane launch sleep500 empty_window >/dev/null
 ensure_display
 start_wine

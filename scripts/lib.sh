@@ -8,7 +8,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine wine64 fonts-wine xvfb imagemagick)
+          wine wine64 fonts-wine xvfb x11-utils imagemagick valgrind clang libclang-rt-14-dev)
 
 # Installs whatever of PACKAGES is missing (Debian, as root).
 ensure_packages() {

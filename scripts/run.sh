@@ -13,7 +13,6 @@ file=${1:-}
 [[ -z "$file" || -f "$file" ]] || { echo "no such setting file: $file" >&2; exit 2; }
 
 ensure_packages
-PACKAGES=(x11-utils); ensure_packages
 build windows-x64 morvane launch >/dev/null
 interactive=false
 if [[ -z "$file" ]]; then

@@ -6,7 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 ensure_packages
-PACKAGES=(x11-utils); ensure_packages
 build windows-x64 morvane select_tab >/dev/null
 ensure_display
 start_wine

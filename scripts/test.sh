@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# All tests: the portable core natively (ASan + UBSan), then the Windows tree under Wine (unit
-# tests again, and the built exe end to end), then the 32-bit build, which is compiled and
-# linked but cannot run here, and a check of both release exes' imports and sizes.
+# All tests: the portable core natively (ASan + UBSan, then valgrind, then a minute of fuzzing),
+# then the Windows tree under Wine (unit tests again, the window, and the built exe end to end),
+# then the 32-bit build, which is compiled and linked but cannot run here, and a check of both
+# release exes' imports and sizes.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 ensure_packages
-PACKAGES=(x11-utils); ensure_packages
 cd "$ROOT"
 
 echo "== native"
 build native
 ctest --preset native
+
+echo "== native, under valgrind's memcheck"
+bash "$ROOT/scripts/valgrind.sh"
+
+echo "== fuzzing the setting-file reader and the number conversion (60 s)"
+bash "$ROOT/scripts/fuzz.sh" 60
 
 echo "== windows x86_64 (under Wine)"
 build windows-x64
