@@ -15,21 +15,21 @@ Artwork::~Artwork() {
 
 void Artwork::createFonts(int dpi) {
   // Heights in hundredths of a point: 8 for the dialog font, 8.25 and 6.75 for Tahoma.
-  struct FontSpec {
+  struct FontEntry {
     FontKind kind;
     const char* face;
     int hundredths;
     int weight;
   };
-  const FontSpec specs[] = {{FontKind::dialog, "MS Sans Serif", 800, FW_NORMAL},
-                            {FontKind::tahoma, "Tahoma", 825, FW_NORMAL},
-                            {FontKind::tahomaBold, "Tahoma", 825, FW_BOLD},
-                            {FontKind::tahomaSmall, "Tahoma", 675, FW_NORMAL}};
-  for (const FontSpec& spec : specs) {
-    fonts_[static_cast<int>(spec.kind)] =
-        CreateFontA(-MulDiv(spec.hundredths, dpi, 7200), 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
-                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_SWISS, spec.face);
+  const FontEntry entries[] = {{FontKind::dialog, "MS Sans Serif", 800, FW_NORMAL},
+                               {FontKind::tahoma, "Tahoma", 825, FW_NORMAL},
+                               {FontKind::tahomaBold, "Tahoma", 825, FW_BOLD},
+                               {FontKind::tahomaSmall, "Tahoma", 675, FW_NORMAL}};
+  for (const FontEntry& entry : entries) {
+    fonts_[static_cast<int>(entry.kind)] =
+        CreateFontA(-MulDiv(entry.hundredths, dpi, 7200), 0, 0, 0, entry.weight, FALSE, FALSE,
+                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, entry.face);
   }
 }
 
@@ -94,7 +94,7 @@ void Artwork::drawPicture(HDC dc, const char* name, const RECT& area, COLORREF b
 
 void drawLines(HDC dc, Container container, int dpi) {
   for (int i = 0; i < kLineCount; ++i) {
-    const LineSpec& line = kLines[i];
+    const LineEntry& line = kLines[i];
     if (line.container != container)
       continue;
     const COLORREF colour = line.color == kWindowText ? GetSysColor(COLOR_WINDOWTEXT) : line.color;

@@ -153,17 +153,17 @@ void Form1::onCommand(int id, int notification, HWND from) {
   const int index = id - kFirstControlId;
   if (index < 0 || index >= kControlCount)
     return;
-  const ControlSpec& spec = kControls[index];
+  const ControlEntry& entry = kControls[index];
   static const Click clicks[] = {
       {"Command1", &Form1::Command1_Click}, {"Command2", &Form1::Command2_Click},
       {"Command3", &Form1::Command3_Click}, {"Command4", &Form1::Command4_Click},
       {"Command5", &Form1::Command5_Click}, {"Command6", &Form1::Command6_Click},
   };
   if (notification == BN_CLICKED) {
-    if (spec.kind == Kind::check)
+    if (entry.kind == Kind::check)
       Check_Click(from);
     for (const Click& click : clicks) {
-      if (lstrcmpA(click.control, spec.name) == 0)
+      if (lstrcmpA(click.control, entry.name) == 0)
         (this->*click.handler)();
     }
   } else if (notification == EN_CHANGE && from == control("Text2")) {
@@ -213,9 +213,9 @@ LRESULT Form1::onControlColour(HDC dc, HWND control) {
   const int index = indexOf(control);
   const bool onWhite = GetParent(control) == containers_[static_cast<int>(Container::picture1)];
   if (index >= 0 && kControls[index].kind == Kind::label) {
-    const ControlSpec& spec = kControls[index];
-    SetTextColor(dc, spec.color == kWindowText ? GetSysColor(COLOR_WINDOWTEXT) : spec.color);
-    if (spec.transparent) {
+    const ControlEntry& entry = kControls[index];
+    SetTextColor(dc, entry.color == kWindowText ? GetSysColor(COLOR_WINDOWTEXT) : entry.color);
+    if (entry.transparent) {
       SetBkMode(dc, TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
@@ -247,9 +247,9 @@ void Form1::onEraseContainer(HWND container, HDC dc) {
     DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
   }
   for (int i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = kControls[i];
-    if (spec.kind == Kind::image && spec.container == which) {
-      artwork_.drawPicture(dc, spec.image, placeOf(spec),
+    const ControlEntry& entry = kControls[i];
+    if (entry.kind == Kind::image && entry.container == which) {
+      artwork_.drawPicture(dc, entry.image, placeOf(entry),
                            white ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNFACE));
     }
   }

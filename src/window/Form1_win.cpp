@@ -176,25 +176,25 @@ bool Form1::createContainerPages() {
 }
 
 HWND Form1::createControl(int index) {
-  const ControlSpec& spec = kControls[index];
-  const KindStyle kind = styleOf(spec.kind);
-  DWORD exStyle = kind.exStyle | (spec.bordered ? WS_EX_CLIENTEDGE : 0);
-  const RECT place = placeOf(spec);
+  const ControlEntry& entry = kControls[index];
+  const KindStyle kind = styleOf(entry.kind);
+  DWORD exStyle = kind.exStyle | (entry.bordered ? WS_EX_CLIENTEDGE : 0);
+  const RECT place = placeOf(entry);
   int height = place.bottom - place.top;
-  if (spec.kind == Kind::combo)
+  if (entry.kind == Kind::combo)
     height += px(1500);  // room for the (empty) drop-down list
   HWND window = CreateWindowExA(
-      exStyle, kind.className, spec.text, WS_CHILD | WS_VISIBLE | kind.style | spec.style,
-      place.left, place.top, place.right - place.left, height, parentOf(spec.container),
+      exStyle, kind.className, entry.text, WS_CHILD | WS_VISIBLE | kind.style | entry.style,
+      place.left, place.top, place.right - place.left, height, parentOf(entry.container),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance_, this);
   if (!window)
     return nullptr;
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(artwork_.font(spec.font)), FALSE);
-  if (spec.kind == Kind::panel)
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(artwork_.font(entry.font)), FALSE);
+  if (entry.kind == Kind::panel)
     containers_[static_cast<int>(Container::picture1)] = window;
-  if (spec.kind == Kind::frame) {
+  if (entry.kind == Kind::frame) {
     containers_[static_cast<int>(
-        spec.container == Container::settings ? Container::frame1 : Container::frame2)] = window;
+        entry.container == Container::settings ? Container::frame1 : Container::frame2)] = window;
   }
   return window;
 }
@@ -203,12 +203,12 @@ HWND Form1::parentOf(Container container) const {
   return container == Container::form ? window_ : containers_[static_cast<int>(container)];
 }
 
-RECT Form1::placeOf(const ControlSpec& spec) const {
-  RECT place = {px(spec.left), px(spec.top), px(spec.left + spec.width),
-                px(spec.top + spec.height)};
-  const bool onPage = spec.container == Container::welcome ||
-                      spec.container == Container::settings ||
-                      spec.container == Container::perspective;
+RECT Form1::placeOf(const ControlEntry& entry) const {
+  RECT place = {px(entry.left), px(entry.top), px(entry.left + entry.width),
+                px(entry.top + entry.height)};
+  const bool onPage = entry.container == Container::welcome ||
+                      entry.container == Container::settings ||
+                      entry.container == Container::perspective;
   if (onPage)
     OffsetRect(&place, -pageOffset_.x, -pageOffset_.y);
   return place;

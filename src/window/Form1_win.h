@@ -47,7 +47,7 @@ class Form1 final : public DriverSettings {
   bool createContainerPages();
   HWND createControl(int index);
   HWND parentOf(Container container) const;
-  RECT placeOf(const ControlSpec& spec) const;  // in its parent's client pixels
+  RECT placeOf(const ControlEntry& entry) const;  // in its parent's client pixels
   int px(int twips) const { return MulDiv(twips, dpi_, 1440); }
   int indexOf(HWND control) const;
   Container containerOf(HWND window) const;

@@ -40,7 +40,7 @@ const char* const kCredit = "Morvane is free.";
 }  // namespace
 
 // Containers come before the controls they hold; the order within a container is the Tab order.
-const ControlSpec kControls[] = {
+const ControlEntry kControls[] = {
     // name, kind, container, left, top, width, height, text, style, font, colour, transparent,
     // image, bordered
     {"SSTab1", K::tab, C::form, 30, 105, 4830, 4725, "", 0, Fn::dialog, kWindowText, F, nullptr, F},
@@ -134,7 +134,7 @@ const ControlSpec kControls[] = {
 };
 const int kControlCount = sizeof kControls / sizeof kControls[0];
 
-const LineSpec kLines[] = {
+const LineEntry kLines[] = {
     {"Line1", C::picture1, 45, 2475, 4425, 2475, kWindowText, 1},
     {"Line2", C::frame1, 90, 2010, 4470, 2010, kWindowText, 1},
     {"Line3", C::frame2, 675, 2850, 1575, 2850, RGB(0, 160, 0), 2},

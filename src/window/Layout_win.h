@@ -32,7 +32,7 @@ constexpr COLORREF kWindowText = 0xFF000000;
 constexpr COLORREF kDarkGrey = RGB(64, 64, 64);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 
-struct ControlSpec {
+struct ControlEntry {
   const char* name;
   Kind kind;
   Container container;
@@ -47,7 +47,7 @@ struct ControlSpec {
 };
 
 // Lines drawn on a container, in twips; kWindowText or a colour, a width in pixels.
-struct LineSpec {
+struct LineEntry {
   const char* name;
   Container container;
   int x1, y1, x2, y2;
@@ -55,9 +55,9 @@ struct LineSpec {
   int width;
 };
 
-extern const ControlSpec kControls[];
+extern const ControlEntry kControls[];
 extern const int kControlCount;
-extern const LineSpec kLines[];
+extern const LineEntry kLines[];
 extern const int kLineCount;
 
 // Size of the window's client area, in twips. (Taken as the outer size, the caption and frame

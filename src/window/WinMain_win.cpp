@@ -9,7 +9,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   morvane::Win32Host host;
   morvane::Form1 form(host);
-  if (!form.create(instance)) return 1;
+  if (!form.create(instance))
+    return 1;
   host.setOwner(form.window());
   morvane::Form_Load(form, host);  // with a setting file, this ends the process
   form.show();

@@ -136,17 +136,17 @@ TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
   // Every windowed control of the table stands where the table puts it, scaled for the DPI.
   const int dpi = form_.dpi();
   for (int i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = kControls[i];
-    if (spec.kind == Kind::image || spec.kind == Kind::combo)
+    const ControlEntry& entry = kControls[i];
+    if (entry.kind == Kind::image || entry.kind == Kind::combo)
       continue;  // combo: list height
-    SCOPED_TRACE(spec.name);
-    HWND window = c(spec.name);
+    SCOPED_TRACE(entry.name);
+    HWND window = c(entry.name);
     RECT rect;
     GetWindowRect(window, &rect);
     EXPECT_EQ(rect.right - rect.left,
-              MulDiv(spec.left + spec.width, dpi, 1440) - MulDiv(spec.left, dpi, 1440));
+              MulDiv(entry.left + entry.width, dpi, 1440) - MulDiv(entry.left, dpi, 1440));
     EXPECT_EQ(rect.bottom - rect.top,
-              MulDiv(spec.top + spec.height, dpi, 1440) - MulDiv(spec.top, dpi, 1440));
+              MulDiv(entry.top + entry.height, dpi, 1440) - MulDiv(entry.top, dpi, 1440));
   }
 
   // The window: its caption, no system menu, off the taskbar, its client area, Welcome first.
