@@ -6,7 +6,8 @@
 #
 # Builds the standalone fuzz project into build/fuzz, replays every input that ever failed
 # (tests/fuzz/regressions), then fuzzes from a scratch corpus in build/fuzz/corpus, seeded from
-# tests/fuzz/corpus and kept between runs. Any finding is copied into tests/fuzz/regressions,
+# tests/fuzz/corpus and kept between runs, and for the last tenth of the time from inputs with
+# megabyte lines (build/fuzz/corpus-long). Any finding is copied into tests/fuzz/regressions,
 # so that later runs replay it, and the script exits non-zero.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -64,9 +65,9 @@ fi
 cp tests/fuzz/corpus/* "$CORPUS/"
 
 # Inputs with lines of a megabyte, made here rather than kept in the repository. Fuzzing from
-# them runs at about a hundred inputs a second instead of thousands, and libFuzzer keeps many
-# variants of them, so they get a phase and a corpus of their own, a tenth of the time, and the
-# main phase keeps its speed for the conversion's corners.
+# them runs at about ten inputs a second instead of tens of thousands, and libFuzzer keeps many
+# variants of them, so they get a phase of their own, a tenth of the time, from a corpus made
+# afresh each run; the main phase keeps its speed for the conversion's corners.
 make_megabyte_seeds() {
   local dir=$1 hyphens
   hyphens=$(printf -- '-%.0s' {1..50})

@@ -34,7 +34,9 @@ namespace {
   std::abort();
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 bool allDigits(std::string_view text) {
   return text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -47,8 +49,10 @@ std::string_view stripLeadingZeros(std::string_view digits) {
 
 std::string_view trimmed(std::string_view text) {
   std::size_t begin = 0, end = text.size();
-  while (begin < end && isBlank(text[begin])) ++begin;
-  while (end > begin && isBlank(text[end - 1])) --end;
+  while (begin < end && isBlank(text[begin]))
+    ++begin;
+  while (end > begin && isBlank(text[end - 1]))
+    --end;
   return text.substr(begin, end - begin);
 }
 
@@ -65,21 +69,26 @@ bool modelToInt16(std::string_view text, long& out) {
   std::string_view whole = text.substr(0, point);
   const std::string_view fraction =
       point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-  if (whole.empty() && fraction.empty()) return false;  // no digit at all
-  if (!allDigits(whole) || !allDigits(fraction)) return false;
+  if (whole.empty() && fraction.empty())
+    return false;  // no digit at all
+  if (!allDigits(whole) || !allDigits(fraction))
+    return false;
 
   whole = stripLeadingZeros(whole);
-  if (whole.size() > 5) return false;  // 100000 or more: out of range either way
+  if (whole.size() > 5)
+    return false;  // 100000 or more: out of range either way
   long magnitude = whole.empty() ? 0 : std::stol(std::string(whole));
 
   int againstHalf = -1;  // how the fraction compares with .5
   if (!fraction.empty() && fraction.front() >= '5') {
     againstHalf = fraction.front() > '5' || !stripLeadingZeros(fraction.substr(1)).empty() ? 1 : 0;
   }
-  if (againstHalf > 0 || (againstHalf == 0 && magnitude % 2 == 1)) ++magnitude;
+  if (againstHalf > 0 || (againstHalf == 0 && magnitude % 2 == 1))
+    ++magnitude;
 
   const long value = negative ? -magnitude : magnitude;
-  if (value < INT16_MIN || value > INT16_MAX) return false;
+  if (value < INT16_MIN || value > INT16_MAX)
+    return false;
   out = value;
   return true;
 }
@@ -88,8 +97,10 @@ void checkConversion(std::string_view text) {
   constexpr std::int16_t kUntouched = 0x5a5a;
   std::int16_t got = kUntouched;
   const bool converts = toInt16(text, got);
-  if (!converts && got != kUntouched) fail("toInt16 failed but wrote %d", got);
-  if (converts && (got < INT16_MIN || got > INT16_MAX)) fail("toInt16 gave %d", got);
+  if (!converts && got != kUntouched)
+    fail("toInt16 failed but wrote %d", got);
+  if (converts && (got < INT16_MIN || got > INT16_MAX))
+    fail("toInt16 gave %d", got);
 
   long want = 0;
   const bool modelConverts = modelToInt16(text, want);
@@ -101,14 +112,17 @@ void checkConversion(std::string_view text) {
   // Plain integer text, checked once more against the C library.
   std::string_view plain = trimmed(text);
   const bool negative = !plain.empty() && plain.front() == '-';
-  if (!plain.empty() && (plain.front() == '+' || plain.front() == '-')) plain.remove_prefix(1);
-  if (plain.empty() || !allDigits(plain)) return;
+  if (!plain.empty() && (plain.front() == '+' || plain.front() == '-'))
+    plain.remove_prefix(1);
+  if (plain.empty() || !allDigits(plain))
+    return;
   const std::string_view significant = stripLeadingZeros(plain);
   bool inRange = false;
   long long exact = 0;
   if (significant.size() <= 18) {
     exact = std::strtoll(std::string(significant).c_str(), nullptr, 10);
-    if (negative) exact = -exact;
+    if (negative)
+      exact = -exact;
     inRange = exact >= INT16_MIN && exact <= INT16_MAX;
   }
   if (converts != inRange || (converts && got != exact)) {
@@ -124,20 +138,24 @@ std::vector<std::string> linesOf(std::string_view bytes, std::size_t limit) {
     const std::size_t lf = bytes.find('\n');
     std::string_view line = bytes.substr(0, lf);
     bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+      line.remove_suffix(1);
     lines.emplace_back(line);
   }
   return lines;
 }
 
-bool isNumberLine(int line) { return line >= 4 && line <= 9; }
+bool isNumberLine(int line) {
+  return line >= 4 && line <= 9;
+}
 
 // What a field's value comes from: its own line, or, when the file stops short of it, the last
 // line read of the same kind (the header, hyphens and empty line count as text), or nothing.
 std::string_view sourceFor(const std::vector<std::string>& lines, int fileLine) {
   const int count = static_cast<int>(lines.size());
   for (int line = std::min(fileLine, count); line >= 1; --line) {
-    if (isNumberLine(line) == isNumberLine(fileLine)) return lines[line - 1];
+    if (isNumberLine(line) == isNumberLine(fileLine))
+      return lines[line - 1];
   }
   return std::string_view();
 }
@@ -154,22 +172,26 @@ void checkRead(std::string_view bytes) {
 
   // At most one message, and only for a file whose first line is not the header.
   const bool badHeader = lines.empty() || lines.front() != settingFileHeader;
-  if (host.messages.size() > 1) fail("%zu messages shown", host.messages.size());
+  if (host.messages.size() > 1)
+    fail("%zu messages shown", host.messages.size());
   if (host.messages.size() != (badHeader ? 1u : 0u)) {
     fail("header %s but %zu messages", badHeader ? "bad" : "good", host.messages.size());
   }
-  if (badHeader && host.messages.front() != invalidSettingFileMessage) fail("wrong message text");
+  if (badHeader && host.messages.front() != invalidSettingFileMessage)
+    fail("wrong message text");
   // Reading asks the host for the file and, at most, the message; it writes nothing.
   if (host.calls.empty() || host.calls.front() != std::string("read ") + path ||
       host.calls.size() != 1 + host.messages.size()) {
     fail("unexpected host calls (%zu)", host.calls.size());
   }
-  if (host.files.size() != 1) fail("reading wrote a file");
+  if (host.files.size() != 1)
+    fail("reading wrote a file");
 
   for (const FieldInfo& info : kFields) {
     const std::string_view source = sourceFor(lines, info.fileLine);
     if (!isNumber(info.field)) {
-      if (settings.text(info.field) != source) fail("%s: text differs from the model", info.name);
+      if (settings.text(info.field) != source)
+        fail("%s: text differs from the model", info.name);
       continue;
     }
     const std::int16_t got = settings.number(info.field);
@@ -180,10 +202,12 @@ void checkRead(std::string_view bytes) {
     long converted = 0;
     if (trimmed(source).empty()) {
       want = 0;
-    } else if (modelToInt16(source, converted) && accepts(info.field, static_cast<int>(converted))) {
+    } else if (modelToInt16(source, converted) &&
+               accepts(info.field, static_cast<int>(converted))) {
       want = converted;
     }
-    if (got != want) fail("%s holds %d, the model says %ld", info.name, got, want);
+    if (got != want)
+      fail("%s holds %d, the model says %ld", info.name, got, want);
   }
 
   // What was read survives being written and read again, without a message.
@@ -191,11 +215,14 @@ void checkRead(std::string_view bytes) {
   again.files[path] = writeSettingFile(settings);
   MemorySettings reread;
   readSettingFile(path, reread, again);
-  if (!again.messages.empty()) fail("a written file reads back with a message");
+  if (!again.messages.empty())
+    fail("a written file reads back with a message");
   for (const FieldInfo& info : kFields) {
-    const bool same = isNumber(info.field) ? reread.number(info.field) == settings.number(info.field)
-                                           : reread.text(info.field) == settings.text(info.field);
-    if (!same) fail("%s changes when written and read again", info.name);
+    const bool same = isNumber(info.field)
+                          ? reread.number(info.field) == settings.number(info.field)
+                          : reread.text(info.field) == settings.text(info.field);
+    if (!same)
+      fail("%s changes when written and read again", info.name);
   }
 }
 
