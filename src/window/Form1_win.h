@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
 #include "driver_settings/DriverSettings.h"
 #include "host/Host.h"
@@ -80,7 +81,7 @@ class Form1 final : public DriverSettings {
   HWND window_ = nullptr;
   std::array<HWND, 7> containers_{};  // by Container
   POINT pageOffset_{};                // the tab pages' origin within SSTab1, in pixels
-  HWND controls_[64] = {};
+  std::vector<HWND> controls_ = std::vector<HWND>(kControlCount);  // by table index
   int dpi_ = 96;
   bool ready_ = false;  // events are ignored while the controls are being made
   Artwork artwork_;
