@@ -2,6 +2,7 @@
 # shellcheck shell=bash
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export HOME=${HOME:-/root}  # Wine keeps caches under it
 WIN_BUILD="$ROOT/build/win64"
 export WINEPREFIX="$WIN_BUILD/wineprefix"
 export WINEDEBUG=-all
