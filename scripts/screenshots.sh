@@ -12,7 +12,7 @@ start_wine
 trap 'wine reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f >/dev/null 2>&1 || true; stop_wine' EXIT
 
 bin="$WIN_BUILD/bin"
-names=(welcome settings perspective)
+names=(welcome settings correction)
 shoot() {  # shoot <dpi> <tab>
   local dpi=$1 tab=$2
   local out="$ROOT/docs/tab-$((tab + 1))-${names[$tab]}-${dpi}dpi.png"

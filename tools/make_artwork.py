@@ -661,7 +661,7 @@ def make_perspective():
         cv.rect(x0, y0, x1, y1, (50, 52, 58))
         cv.rect(x0 + e, y0 + e, x1 - e, y1 - e,
                 vgrad(y0, y1, mix(shades[k], WHITE, 0.3), shades[k]))
-    write_ico("perspective.ico", [cv.pixels()])
+    write_ico("receding_panels.ico", [cv.pixels()])
 
 
 def main():

@@ -104,7 +104,7 @@ const ControlEntry kControls[] = {
     {"Label5", K::label, C::frame2, 60, 180, 4410, 585, P1, SS_CENTER, Fn::tahoma, kWindowText, T,
      nullptr, F},
     {"Picture6", K::picture, C::frame2, 105, 1005, 525, 555, "", 0, Fn::dialog, kWindowText, F,
-     "PERSPECTIVE", T},
+     "RECEDING_PANELS", T},
     {"Label6", K::label, C::frame2, 855, 915, 210, 780, "F A S T", kWrap, Fn::dialog, kWindowText,
      T, nullptr, F},
     {"HScroll1", K::scroll, C::frame2, 1140, 1125, 2805, 300, "", 0, Fn::dialog, kWindowText, F,
