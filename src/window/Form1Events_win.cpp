@@ -31,12 +31,6 @@ LRESULT callOriginal(HWND window, UINT message, WPARAM w, LPARAM l) {
   return CallWindowProcA(original, window, message, w, l);
 }
 
-std::string windowText(HWND window) {
-  char buffer[64] = {};
-  GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
-
 // The buttons and what each starts.
 struct Click {
   const char* control;
@@ -299,7 +293,7 @@ void Form1::HScroll2_Change() {
   const std::string digits = printInteger(number(Field::quad2Linear));
   HWND box = control("Text2");
   // Rewriting the same text would move the caret while the user types.
-  if (windowText(box) != digits)
+  if (textOf(box) != digits)
     SetWindowTextA(box, digits.c_str());
 }
 
@@ -308,11 +302,8 @@ void Form1::HScroll2_Scroll() {
 }
 
 void Form1::Text2_Change() {
-  const int length = GetWindowTextLengthA(control("Text2"));
-  std::string typed(static_cast<std::size_t>(length) + 1, '\0');
-  typed.resize(static_cast<std::size_t>(
-      GetWindowTextA(control("Text2"), &typed[0], static_cast<int>(typed.size()))));
-  setNumberFromText(*this, Field::quad2Linear, typed);  // text that does not convert is left be
+  // Text that does not convert, or a number the slider refuses, leaves the slider where it is.
+  setNumberFromText(*this, Field::quad2Linear, textOf(control("Text2")));
 }
 
 }  // namespace morvane

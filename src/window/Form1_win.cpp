@@ -119,18 +119,15 @@ bool Form1::create(HINSTANCE instance) {
       return false;
   }
 
-  // Initial values, each through the control's own message.
+  // Initial values, through the same writes every command uses.
   HWND text2 = control("Text2");
-  SendMessageA(control("HScroll1"), SBM_SETRANGE, 0, fieldInfo(Field::texPerspLevel).maximum);
-  SendMessageA(control("HScroll2"), SBM_SETRANGE, 0, fieldInfo(Field::quad2Linear).maximum);
   for (const FieldInfo& info : kFields) {
+    if (info.rule == Rule::slider) {
+      SendMessageA(control(kFieldControls[static_cast<int>(info.field)]), SBM_SETRANGE, 0,
+                   info.maximum);
+    }
     if (isNumber(info.field)) {
-      HWND box = control(kFieldControls[static_cast<int>(info.field)]);
-      if (info.rule == Rule::slider) {
-        SendMessageA(box, SBM_SETPOS, info.initialNumber, TRUE);
-      } else {
-        SendMessageA(box, BM_SETCHECK, info.initialNumber, 0);
-      }
+      setNumber(info.field, info.initialNumber);
     } else {
       setText(info.field, info.initialText);
     }
@@ -263,11 +260,14 @@ std::int16_t Form1::number(Field field) const {
   return static_cast<std::int16_t>(SendMessageA(box, BM_GETCHECK, 0, 0));
 }
 
-std::string Form1::text(Field field) const {
-  HWND box = control(kFieldControls[static_cast<int>(field)]);
+std::string Form1::textOf(HWND box) {
   std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
   const int length = GetWindowTextA(box, buffer.data(), static_cast<int>(buffer.size()));
   return std::string(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0u);
+}
+
+std::string Form1::text(Field field) const {
+  return textOf(control(kFieldControls[static_cast<int>(field)]));
 }
 
 bool Form1::setNumber(Field field, std::int16_t value) {

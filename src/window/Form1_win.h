@@ -51,6 +51,7 @@ class Form1 final : public DriverSettings {
   RECT placeOf(const ControlEntry& entry) const;  // in its parent's client pixels
   int px(int twips) const { return MulDiv(twips, dpi_, 1440); }
   int indexOf(HWND control) const;
+  static std::string textOf(HWND box);  // the whole text, however long
   Container containerOf(HWND window) const;
 
   // The window procedure only dispatches, to one handler per event.
