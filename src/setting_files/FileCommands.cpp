@@ -17,6 +17,21 @@ bool ask(Host& host, const char* title, const char* initialName, DialogForm form
   return host.fileDialog(request, chosen);
 }
 
+// Whether the path ends in ".mvs", in any letter case, as Windows compares names.
+bool isSettingFileName(const std::string& path) {
+  const std::string extension = ".mvs";
+  if (path.size() < extension.size())
+    return false;
+  for (std::size_t i = 0; i < extension.size(); ++i) {
+    char c = path[path.size() - extension.size() + i];
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+    if (c != extension[i])
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void Command3_Click(DriverSettings& settings, Host& host) {
@@ -38,6 +53,16 @@ void Command5_Click(DriverSettings& settings, Host& host) {
   if (!ask(host, "Select Application...", "*.exe", DialogForm::open, path))
     return;
   settings.setText(Field::applicationPath, path);
+}
+
+void dropFile(const std::string& path, DriverSettings& settings, Host& host) {
+  if (path.empty())
+    return;
+  if (isSettingFileName(path)) {
+    readSettingFile(path, settings, host);
+  } else {
+    settings.setText(Field::applicationPath, path);
+  }
 }
 
 }  // namespace morvane

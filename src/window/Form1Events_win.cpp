@@ -2,6 +2,7 @@
 #include <windows.h>
 // windows.h first: commctrl.h relies on it.
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "driver_settings/Apply.h"
 #include "driver_settings/Number.h"
@@ -105,6 +106,9 @@ LRESULT Form1::dispatch(HWND window, UINT message, WPARAM w, LPARAM l) {
       }
       return 0;
     }
+    case WM_DROPFILES:
+      onDropFiles(reinterpret_cast<HDROP>(w));
+      return 0;
     case WM_CLOSE:  // Alt+F4 or the task list: the same as "Close"
       Command2_Click();
       return 0;
@@ -248,6 +252,18 @@ void Form1::onEraseContainer(HWND container, HDC dc) {
     }
   }
   drawLines(dc, which, dpi_);
+}
+
+void Form1::onDropFiles(HDROP drop) {
+  // Several files dropped at once: the first one counts.
+  std::string path;
+  const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+  if (length != 0 && length != 0xFFFFFFFF) {
+    std::vector<char> name(length + 1, '\0');
+    path.assign(name.data(), DragQueryFileA(drop, 0, name.data(), length + 1));
+  }
+  DragFinish(drop);
+  morvane::dropFile(path, *this, host_);
 }
 
 void Form1::selectTab(int tab) {

@@ -2,6 +2,7 @@
 #include "window/Form1_win.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -19,6 +20,25 @@ const char* const kFieldControls[kFieldCount] = {"Check1",   "Check2", "Check3",
                                                  "HScroll2", "Check4", "Combo1", "Text1"};
 
 const char* const kTabNames[] = {"Welcome", "Settings", "Perspective Correction"};
+
+// Files dropped on the window. Since Vista an elevated window (the manifest asks for
+// administrator rights) gets no messages from the ordinary Explorer unless it lets them through;
+// the filter function is looked up because older systems have none and need none.
+void acceptDroppedFiles(HWND window) {
+  DragAcceptFiles(window, TRUE);
+  using Filter = BOOL(WINAPI*)(UINT message, DWORD flag);
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  const auto allow = reinterpret_cast<Filter>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user32, "ChangeWindowMessageFilter")));
+  if (!allow)
+    return;
+  constexpr DWORD kAdd = 1;                 // MSGFLT_ADD
+  constexpr UINT kCopyGlobalData = 0x0049;  // WM_COPYGLOBALDATA, which carries the file list
+  for (UINT message :
+       {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
+    allow(message, kAdd);
+  }
+}
 
 struct KindStyle {
   const char* className;
@@ -108,6 +128,7 @@ bool Form1::create(HINSTANCE instance) {
   if (!window_)
     return false;
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(form.hIcon));
+  acceptDroppedFiles(window_);
 
   for (int i = 0; i < kControlCount; ++i) {
     if (kControls[i].kind == Kind::image)

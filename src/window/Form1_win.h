@@ -3,6 +3,8 @@
 #pragma once
 
 #include <windows.h>
+// windows.h first: shellapi.h relies on it.
+#include <shellapi.h>
 
 #include <array>
 #include <vector>
@@ -61,6 +63,7 @@ class Form1 final : public DriverSettings {
   LRESULT onControlColour(HDC dc, HWND control);
   void onDrawItem(const DRAWITEMSTRUCT& item);
   void onEraseContainer(HWND container, HDC dc);
+  void onDropFiles(HDROP drop);
   void selectTab(int tab);
 
   // The events, named for their controls.

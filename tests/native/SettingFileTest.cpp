@@ -186,5 +186,32 @@ TEST(FileCommands, CancelledDialogsChangeNothing) {
   EXPECT_EQ(settings.text(Field::applicationPath), "C:\\keep.exe");
 }
 
+TEST(FileCommands, DroppedSettingFileLoadsAndAnyOtherFileBecomesTheApplication) {
+  const std::string file = kHead + "1\r\n2\r\n0\r\n4\r\n200\r\n1\r\nDropped\r\nC:\\d\\d.exe\r\n";
+  const struct {
+    const char* dropped;
+    bool loads;  // otherwise the path becomes the application and nothing else changes
+  } cases[] = {
+      {"C:\\Games\\quake.mvs", true},  {"C:\\Games\\QUAKE.MVS", true},
+      {"C:\\Games\\quake.exe", false}, {"C:\\Games\\quake.mvs.lnk", false},
+      {"C:\\Games\\mvs", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dropped);
+    RecordingHost host;
+    host.files[c.dropped] = file;
+    MemorySettings settings;
+    settings.setText(Field::applicationPath, "C:\\before.exe");
+    dropFile(c.dropped, settings, host);
+    EXPECT_TRUE(host.messages.empty());
+    if (c.loads) {
+      expectValues(settings, {{1, 2, 0, 4, 200, 1}, "Dropped", "C:\\d\\d.exe"});
+    } else {
+      expectValues(settings, {{0, 0, 0, 10, 0, 0}, "Your Changed Settings", c.dropped});
+      EXPECT_EQ(host.calls, std::vector<std::string>{});  // not even read
+    }
+  }
+}
+
 }  // namespace
 }  // namespace morvane

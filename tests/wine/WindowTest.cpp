@@ -3,6 +3,7 @@
 #include <windows.h>
 // windows.h first: commctrl.h relies on it.
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <thread>
@@ -300,6 +301,60 @@ TEST_F(Window, KeyboardSwitchesTabsMovesFocusAndPressesButtons) {
   pressKeys({VK_MENU, VK_F4});
   pump(form_, 200);
   EXPECT_TRUE(recording_.ended);
+}
+
+// A file list as the shell hands it to the window it is dropped on: DROPFILES followed by the
+// names, each ended by a NUL, and one more NUL after the last.
+HDROP shellDrop(const std::vector<std::string>& paths) {
+  std::string names;
+  for (const std::string& path : paths)
+    names += path + '\0';
+  names += '\0';
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+  auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+  files->pFiles = sizeof(DROPFILES);
+  files->pt = {40, 40};
+  files->fNC = FALSE;
+  files->fWide = FALSE;
+  memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST_F(Window, DroppedSettingFileLoadsAndAnyOtherFileFillsTheApplication) {
+  EXPECT_NE(GetWindowLongA(form_.window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+  const std::string body =
+      std::string(50, '-') + "\r\n\r\n2\r\n1\r\n0\r\n4\r\n200\r\n1\r\nDropped\r\nC:\\q\\q.exe\r\n";
+  recording_.files["C:\\drop\\quake.mvs"] = std::string(settingFileHeader) + "\r\n" + body;
+  recording_.files["C:\\drop\\other.mvs"] = "Not the header\r\n" + body;
+  auto drop = [&](const std::vector<std::string>& paths) {
+    PostMessageA(form_.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(shellDrop(paths)), 0);
+    pump(form_, 100);
+  };
+
+  // An application first: only its box changes.
+  drop({"C:\\Games\\doom.exe"});
+  EXPECT_EQ(textOf(c("Text1")), "C:\\Games\\doom.exe");
+  EXPECT_EQ(textOf(c("Combo1")), "Your Changed Settings");
+  EXPECT_EQ(position("HScroll1"), 10);
+  EXPECT_EQ(check("Check1"), BST_UNCHECKED);
+
+  // Several at once: the first counts, and a setting file loads all eight values.
+  drop({"C:\\drop\\quake.mvs", "C:\\Games\\doom2.exe"});
+  EXPECT_EQ(check("Check1"), BST_INDETERMINATE);
+  EXPECT_EQ(check("Check2"), BST_CHECKED);
+  EXPECT_EQ(check("Check3"), BST_UNCHECKED);
+  EXPECT_EQ(position("HScroll1"), 4);
+  EXPECT_EQ(position("HScroll2"), 200);
+  EXPECT_EQ(textOf(c("Text2")), "200");
+  EXPECT_EQ(check("Check4"), BST_CHECKED);
+  EXPECT_EQ(textOf(c("Combo1")), "Dropped");
+  EXPECT_EQ(textOf(c("Text1")), "C:\\q\\q.exe");
+  EXPECT_TRUE(recording_.messages.empty());
+
+  // A wrong first line: the message once, as "Load Setting File" shows it.
+  drop({"C:\\drop\\other.mvs"});
+  EXPECT_EQ(recording_.messages, std::vector<std::string>{invalidSettingFileMessage});
 }
 
 // The real host, counting what it is asked to start.
