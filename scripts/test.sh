@@ -2,7 +2,7 @@
 # All tests: the portable core natively (ASan + UBSan, then valgrind, then a minute of fuzzing),
 # then the Windows tree under Wine (unit tests again, the window, and the built exe end to end),
 # then the 32-bit build, which is compiled and linked but cannot run here, and a check of both
-# release exes' imports and sizes.
+# release exes' imports and sizes, and the release package built from them.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -31,3 +31,6 @@ build windows-x86
 
 echo "== release exes"
 bash "$ROOT/scripts/check_release.sh"
+
+echo "== release package"
+bash "$ROOT/scripts/package.sh"
