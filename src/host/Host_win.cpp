@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "driver_settings/Number.h"
+#include "host/Compat_win.h"
 #include "host/SafeReplace.h"
 
 namespace morvane {
@@ -29,9 +30,7 @@ bool Win32Host::startProgram(const std::string& commandLine, WindowMode mode) {
 }
 
 bool Win32Host::sendEnter() {
-  GUITHREADINFO gui = {};
-  gui.cbSize = sizeof gui;
-  HWND focus = GetGUIThreadInfo(0, &gui) ? gui.hwndFocus : nullptr;
+  HWND focus = focusedWindow();
   DWORD focusProcess = 0;
   const DWORD focusThread = focus ? GetWindowThreadProcessId(focus, &focusProcess) : 0;
   // The keystroke is meant for the registry editor's question. When our own window has the
@@ -40,11 +39,7 @@ bool Win32Host::sendEnter() {
   if (focus && focusProcess == GetCurrentProcessId())
     return true;
 
-  INPUT keys[2] = {};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  if (SendInput(2, keys, sizeof(INPUT)) != 2)
+  if (!pressEnter())
     return false;
   // Wait until the focused window's thread has taken the keystroke from its queue. SMTO_BLOCK
   // keeps this thread from dispatching its own messages meanwhile, so no handler of ours runs.
@@ -68,7 +63,8 @@ bool Win32Host::fileDialog(const FileDialogRequest& request, std::string& chosen
   std::vector<char> name(32768, '\0');
   request.initialName.copy(name.data(), name.size() - 1);
   OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
+  // The structure grew in Windows 2000; Windows 95, 98, ME and NT 4 refuse the larger size.
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
   dialog.hwndOwner = owner_;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());

@@ -6,6 +6,7 @@
 
 #include "driver_settings/Apply.h"
 #include "driver_settings/Number.h"
+#include "host/Compat_win.h"
 #include "launch/RunApp.h"
 #include "setting_files/FileCommands.h"
 #include "window/Form1_win.h"
@@ -70,7 +71,7 @@ LRESULT CALLBACK Form1::tabProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   const LRESULT result = callOriginal(window, message, w, l);
   // TCM_SETCURSEL tells nobody; the page must follow all the same.
   if (message == TCM_SETCURSEL) {
-    if (Form1* form = formOf(GetAncestor(window, GA_ROOT)))
+    if (Form1* form = formOf(rootWindow(window)))
       form->selectTab(form->selectedTab());
   }
   return result;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver_settings/Number.h"
+#include "host/Compat_win.h"
 
 namespace morvane {
 
@@ -86,8 +87,7 @@ Form1::~Form1() {
 bool Form1::create(HINSTANCE instance) {
   instance_ = instance;
   artwork_.setInstance(instance);
-  INITCOMMONCONTROLSEX common = {sizeof common, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&common);
+  initCommonControls();
 
   WNDCLASSA form = {};
   form.lpfnWndProc = formProc;

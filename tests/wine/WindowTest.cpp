@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "WineTestSupport.h"
+#include "host/Compat_win.h"
 #include "host/Host_win.h"
 #include "host/RecordingHost.h"
 #include "setting_files/SettingFile.h"
@@ -398,6 +399,44 @@ TEST_F(RealHostWindow, EnterOnApplyReachesTheRegistryExactlyOnce) {
   EXPECT_EQ(host_.imports.load(), 1);
   waitFor([] { return morvane_test::driverValues() == kDriverValuesWithPageFlipping; }, 10000);
   EXPECT_EQ(morvane_test::driverValues(), kDriverValuesWithPageFlipping);
+}
+
+// The window as it runs where the newer functions are missing (Windows 95 and NT 4 before
+// SP3): the common controls, the focus check and the keystroke all take their fallbacks.
+class RealHostWindowWithoutNewerFunctions : public RealHostWindow {
+ protected:
+  void SetUp() override {
+    compatFunctions().sendInput = nullptr;
+    compatFunctions().getGUIThreadInfo = nullptr;
+    compatFunctions().initCommonControlsEx = nullptr;
+    RealHostWindow::SetUp();
+  }
+  void TearDown() override { compatFunctions() = saved_; }
+  const CompatFunctions saved_ = compatFunctions();
+};
+
+TEST_F(RealHostWindowWithoutNewerFunctions, ApplyAndRunAppFromTheWindow) {
+  EXPECT_EQ(SendMessageA(c("SSTab1"), TCM_GETITEMCOUNT, 0, 0), 3);
+  SendMessageA(c("SSTab1"), TCM_SETCURSEL, 1, 0);
+  SendMessageA(c("Check2"), BM_CLICK, 0, 0);
+  SetForegroundWindow(form_.window());
+  SetFocus(c("Command1"));
+  pressKeys({VK_RETURN});
+  pump(form_, 2500);
+  EXPECT_EQ(host_.imports.load(), 1);
+  waitFor([] { return morvane_test::driverValues() == kDriverValuesWithPageFlipping; }, 10000);
+  EXPECT_EQ(morvane_test::driverValues(), kDriverValuesWithPageFlipping);
+
+  const std::string out = morvane_test::binDir() + "probe out.txt";
+  DeleteFileA(out.c_str());
+  SetEnvironmentVariableA("MORVANE_PROBE_OUT", out.c_str());
+  SetWindowTextA(c("Text1"), (morvane_test::binDir() + "probe.exe").c_str());
+  SendMessageA(c("Command6"), BM_CLICK, 0, 0);
+  pump(form_, 500);
+  EXPECT_EQ(host_.imports.load(), 2);
+  EXPECT_TRUE(waitFor([&] { return readFileBytes(out) != "<missing>"; }, 10000))
+      << "Run App did not start the application";
+  DeleteFileA(out.c_str());
 }
 
 TEST_F(RealHostWindow, TheSystemOpenDialogLoadsTheChosenFile) {
