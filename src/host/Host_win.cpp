@@ -4,9 +4,8 @@
 
 #include <vector>
 
-#include "driver_settings/Number.h"
 #include "host/Compat_win.h"
-#include "host/SafeReplace.h"
+#include "host/SafeReplace_win.h"
 
 namespace morvane {
 
@@ -137,58 +136,8 @@ bool Win32Host::readFile(const std::string& path, std::string& bytes) {
   return ok;
 }
 
-namespace {
-
-class Win32FileSteps final : public FileSteps {
- public:
-  bool create(const std::string& path) override {
-    file_ = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file_ != INVALID_HANDLE_VALUE;
-  }
-
-  bool write(const char* data, std::size_t size) override {
-    DWORD wrote = 0;
-    return WriteFile(file_, data, static_cast<DWORD>(size), &wrote, nullptr) && wrote == size;
-  }
-
-  bool close() override {
-    const bool flushed = FlushFileBuffers(file_) != 0;
-    const bool closed = CloseHandle(file_) != 0;
-    file_ = INVALID_HANDLE_VALUE;
-    return flushed && closed;
-  }
-
-  bool moveOver(const std::string& from, const std::string& to) override {
-    // A read-only file is the user's way of saying "keep this"; not every file system refuses
-    // to replace one, so ask first.
-    const DWORD attributes = GetFileAttributesA(to.c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
-      return false;
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return true;
-    }
-    // Windows 9x has no MoveFileEx: remove the old file, then rename.
-    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
-      return false;
-    if (exists && !DeleteFileA(to.c_str()))
-      return false;
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
-  }
-
-  void remove(const std::string& path) override { DeleteFileA(path.c_str()); }
-
- private:
-  HANDLE file_ = INVALID_HANDLE_VALUE;
-};
-
-}  // namespace
-
 bool Win32Host::writeFile(const std::string& path, const std::string& bytes) {
-  Win32FileSteps files;
-  return replaceFile(files, path, bytes,
-                     "." + printInteger(static_cast<long>(GetCurrentProcessId())) + ".tmp");
+  return replaceFileOnDisk(path, bytes);
 }
 
 }  // namespace morvane
