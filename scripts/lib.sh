@@ -8,7 +8,7 @@ export WINEPREFIX="$WIN_BUILD/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
           wine wine64 fonts-wine xvfb x11-utils imagemagick valgrind clang libclang-rt-14-dev)
 
 # Installs whatever of PACKAGES is missing (Debian, as root).
