@@ -46,13 +46,23 @@ ensure_display() {
   for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
 }
 
+# Selects the prefix in which Wine reports itself as an older Windows (win98, say), as the
+# build tree's wine.sh does for the same MORVANE_WINE_VERSION; start_wine then creates it.
+use_wine_version() {
+  export MORVANE_WINE_VERSION=$1
+  export WINEPREFIX="$WIN_BUILD/wineprefix-$1"
+}
+
 # Creates the prefix quietly (its first-run messages would spoil test discovery) and keeps its
 # wineserver running until stop_wine.
 start_wine() {
   mkdir -p "$WINEPREFIX"
   if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-    echo "== creating the Wine prefix"
+    echo "== creating the Wine prefix${MORVANE_WINE_VERSION:+ ($MORVANE_WINE_VERSION)}"
     wineboot -i >/dev/null 2>&1 || true
+    if [[ -n "${MORVANE_WINE_VERSION:-}" ]]; then
+      wine reg add 'HKCU\Software\Wine' /v Version /d "$MORVANE_WINE_VERSION" /f >/dev/null 2>&1
+    fi
     wineserver -w
   fi
   wineserver -p 2>/dev/null || true  # already running is fine
@@ -64,6 +74,9 @@ start_wine() {
 
 stop_wine() {
   wineserver -k 2>/dev/null || true
+  if [[ -n "${MORVANE_WINE_VERSION:-}" ]]; then
+    WINEPREFIX="$WIN_BUILD/wineprefix" wineserver -k 2>/dev/null || true
+  fi
   if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null || true; fi
 }
 
