@@ -2,9 +2,18 @@
 // returned as false; callers carry on with their next step.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace morvane {
+
+// Takes a file's bytes piece by piece, in order, while it wants more.
+class ByteSink {
+ public:
+  virtual ~ByteSink() = default;
+  // Returns false when it needs nothing more of the file.
+  virtual bool take(const char* data, std::size_t size) = 0;
+};
 
 enum class WindowMode { hidden, normalFocus };
 enum class DialogForm { open, save };
@@ -41,9 +50,11 @@ class Host {
   // Closes the main window and ends the process at once.
   virtual void endProcess() = 0;
 
-  // Whole-file reads and writes, so that each file is open only within one call. A write
-  // replaces the file completely or, when it fails, leaves what was there untouched.
-  virtual bool readFile(const std::string& path, std::string& bytes) = 0;
+  // Each file is open only within one call. A read hands the file to the sink from its start,
+  // in pieces of bounded size, until the end or until the sink wants no more; false when the
+  // file cannot be opened or a read fails part way. A write replaces the file completely or,
+  // when it fails, leaves what was there untouched.
+  virtual bool readFile(const std::string& path, ByteSink& sink) = 0;
   virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
 };
 

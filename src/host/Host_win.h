@@ -24,7 +24,7 @@ class Win32Host : public Host {
   bool fileDialog(const FileDialogRequest& request, std::string& chosen) override;
   std::string commandLine() override;
   void endProcess() override;
-  bool readFile(const std::string& path, std::string& bytes) override;
+  bool readFile(const std::string& path, ByteSink& sink) override;
   bool writeFile(const std::string& path, const std::string& bytes) override;
 
  private:

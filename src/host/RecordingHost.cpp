@@ -1,5 +1,6 @@
 #include "host/RecordingHost.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace morvane {
@@ -60,12 +61,16 @@ void RecordingHost::endProcess() {
   ended = true;
 }
 
-bool RecordingHost::readFile(const std::string& path, std::string& bytes) {
+bool RecordingHost::readFile(const std::string& path, ByteSink& sink) {
   calls.push_back("read " + path);
   auto it = files.find(path);
   if (it == files.end())
     return false;
-  bytes = it->second;
+  const std::string& bytes = it->second;
+  for (std::size_t at = 0; at < bytes.size(); at += readPiece) {
+    if (!sink.take(bytes.data() + at, std::min(readPiece, bytes.size() - at)))
+      break;
+  }
   return true;
 }
 

@@ -17,6 +17,7 @@ class RecordingHost : public Host {
   bool windowsDirectoryFails = false;
   std::string commandLineText;
   std::map<std::string, std::string> files;
+  std::size_t readPiece = 4096;  // a read hands a file over in pieces of this size
   std::set<std::string> unwritablePaths;
   bool startFails = false;
   // Each file dialog takes the next answer; an exhausted list, or an empty answer, cancels.
@@ -37,7 +38,7 @@ class RecordingHost : public Host {
   bool fileDialog(const FileDialogRequest& request, std::string& chosen) override;
   std::string commandLine() override;
   void endProcess() override;
-  bool readFile(const std::string& path, std::string& bytes) override;
+  bool readFile(const std::string& path, ByteSink& sink) override;
   bool writeFile(const std::string& path, const std::string& bytes) override;
 };
 

@@ -1,43 +1,38 @@
 #include "setting_files/SettingFile.h"
 
 #include <string_view>
+#include <vector>
 
 #include "driver_settings/Number.h"
+#include "setting_files/LineCutter.h"
 
 namespace morvane {
 
 const char* const settingFileHeader = "Morvane Config File - Halvorsk";
 const char* const invalidSettingFileMessage = "This is not a valid Morvane Config File";
+const std::size_t settingFileLineCount = 11;
+const std::size_t longestSettingLine = 32767;
 
 namespace {
 
 const char* const kSeparator = "--------------------------------------------------";
 
-// Hands out a file's lines one at a time. A line ends at LF, with one CR before it dropped; the
-// last line needs no end (a CR left at the very end goes too). A read past the end fails and leaves
-// the caller's holder alone.
+// Hands out the lines read, one at a time. A read past the last one fails and leaves the
+// caller's holder alone.
 class LineReader {
  public:
-  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+  explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
 
   bool next(std::string& holder) {
-    if (pos_ >= bytes_.size())
+    if (next_ >= lines_.size())
       return false;
-    std::size_t end = bytes_.find('\n', pos_);
-    std::size_t next = end + 1;
-    if (end == std::string_view::npos)
-      end = next = bytes_.size();
-    std::string_view line = bytes_.substr(pos_, end - pos_);
-    if (!line.empty() && line.back() == '\r')
-      line.remove_suffix(1);
-    holder.assign(line.data(), line.size());
-    pos_ = next;
+    holder = lines_[next_++];
     return true;
   }
 
  private:
-  std::string_view bytes_;
-  std::size_t pos_ = 0;
+  const std::vector<std::string>& lines_;
+  std::size_t next_ = 0;
 };
 
 }  // namespace
@@ -53,9 +48,12 @@ std::string writeSettingFile(const DriverSettings& settings) {
 }
 
 void readSettingFile(const std::string& path, DriverSettings& settings, Host& host) {
-  std::string bytes;
-  host.readFile(path, bytes);  // a file that cannot be read reads as one with no lines
-  LineReader reader(bytes);
+  // A file that cannot be opened reads as one with no lines; one whose reading fails part way
+  // ends there, and a line that the failure cut short is not taken.
+  LineCutter cutter(settingFileLineCount, longestSettingLine);
+  if (host.readFile(path, cutter))
+    cutter.finish();
+  LineReader reader(cutter.lines());
 
   std::string textHolder;
   std::string numberHolder;  // the empty number, which converts to 0

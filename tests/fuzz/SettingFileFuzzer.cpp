@@ -131,7 +131,8 @@ void checkConversion(std::string_view text) {
   }
 }
 
-// A file's lines as SettingFile.h describes them, the first `limit` of them.
+// A file's lines as SettingFile.h describes them, the first `limit` of them, each cut at
+// longestSettingLine.
 std::vector<std::string> linesOf(std::string_view bytes, std::size_t limit) {
   std::vector<std::string> lines;
   while (!bytes.empty() && lines.size() < limit) {
@@ -140,7 +141,7 @@ std::vector<std::string> linesOf(std::string_view bytes, std::size_t limit) {
     bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
     if (!line.empty() && line.back() == '\r')
       line.remove_suffix(1);
-    lines.emplace_back(line);
+    lines.emplace_back(line.substr(0, longestSettingLine));
   }
   return lines;
 }

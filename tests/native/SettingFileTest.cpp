@@ -121,6 +121,13 @@ TEST(SettingFile, ReadsDamagedAndShortFilesByTheHolderRules) {
        true,
        {{1, 2, 0, 7, 200, 1}, "Name", "C:\\app.exe"}},
       {"empty file", "", true, {{0, 0, 0, 0, 0, 0}, "", ""}},
+      {"lines past the longest are cut, and nothing after line 11 is read",
+       kHead + "1\r\n2\r\n0\r\n7\r\n200\r\n1\r\n" + std::string(40000, 'n') + "\r\n" +
+           std::string(longestSettingLine, 'a') + "z\r\nmore\r\n",
+       false,
+       {{1, 2, 0, 7, 200, 1},
+        std::string(longestSettingLine, 'n'),
+        std::string(longestSettingLine, 'a')}},
   };
   for (const ReadCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -2,7 +2,11 @@
 // registry editor and registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "WineTestSupport.h"
+// windows.h (through the support header) first: psapi.h relies on it.
+#include <psapi.h>
 
 namespace morvane_test {
 namespace {
@@ -136,6 +140,57 @@ TEST_F(CommandLine, UnquotedPathLosesItsEndsAndAppliesZeros) {
   run(kRoot.substr(0, 2) + "\\quake.mvs", &messages);  // no blanks, no quotes
   EXPECT_EQ(messages, 1);
   expectRegistry(kZeroValues);
+}
+
+// A file of `size` bytes that starts with `start`, the rest a hole that takes no disk space.
+bool writeSparseFile(const std::string& path, const std::string& start, LONGLONG size) {
+  if (!writeFileBytes(path, start))
+    return false;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  const bool ok = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  return ok;
+}
+
+TEST_F(CommandLine, SettingFileOfSeveralGigabytesIsReadInBoundedMemory) {
+  const LONGLONG kSize = 3LL << 30;
+  const SIZE_T kMemoryBound = 64 << 20;
+  const std::string head = kHeader + "\r\n" + std::string(50, '-') + "\r\n\r\n" + kNumbers;
+  const struct {
+    const char* what;
+    std::string start;  // the rest of the file is NUL bytes
+  } cases[] = {
+      {"eleven lines, then gigabytes of nothing", head + "Huge\r\n\r\n"},
+      {"an application line of gigabytes", head + "Huge\r\n"},
+  };
+  const std::string path = kRoot + "\\huge.mvs";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    deleteDriverKeys();
+    ASSERT_TRUE(writeSparseFile(path, c.start, kSize));
+    SIZE_T peak = 0;
+    auto watch = [&](DWORD pid) {
+      HANDLE process =
+          OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE, FALSE, pid);
+      PROCESS_MEMORY_COUNTERS counters = {};
+      counters.cb = sizeof counters;
+      if (process && GetProcessMemoryInfo(process, &counters, sizeof counters)) {
+        peak = std::max(peak, counters.PeakWorkingSetSize);
+        if (peak > kMemoryBound)  // stop it before it takes the machine's memory
+          TerminateProcess(process, 98);
+      }
+      if (process)
+        CloseHandle(process);
+    };
+    EXPECT_TRUE(runToEnd(morvane() + " \"" + path + "\"", 90000, watch));
+    EXPECT_LT(peak, kMemoryBound);
+    expectRegistry(kAppliedValues);
+  }
+  DeleteFileA(path.c_str());
 }
 
 TEST_F(CommandLine, NoArgumentShowsTheWindowAndCloseEndsItWithoutApplying) {
