@@ -167,6 +167,8 @@ void Form1::onCommand(int id, int notification, HWND from) {
     }
   } else if (notification == EN_CHANGE && from == control("Text2")) {
     Text2_Change();
+  } else if (notification == EN_KILLFOCUS && from == control("Text2")) {
+    Text2_LostFocus();
   }
 }
 
@@ -321,6 +323,12 @@ void Form1::HScroll2_Scroll() {
 void Form1::Text2_Change() {
   // Text that does not convert, or a number the slider refuses, leaves the slider where it is.
   setNumberFromText(*this, Field::quad2Linear, textOf(control("Text2")));
+}
+
+void Form1::Text2_LostFocus() {
+  // While the box has the focus any text may stand in it; once the user moves on it shows the
+  // value the slider holds, which is what Apply writes.
+  HScroll2_Change();
 }
 
 }  // namespace morvane

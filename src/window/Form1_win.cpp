@@ -153,6 +153,10 @@ bool Form1::create(HINSTANCE instance) {
       setText(info.field, info.initialText);
     }
   }
+  // No value the slider takes needs more than six characters ("-0.499" or "256.49"); a few more
+  // leave room to type, and a paste of a long text is cut at once instead of keeping the edit
+  // control busy for minutes.
+  SendMessageA(text2, EM_LIMITTEXT, kNumberBoxLimit, 0);
   SetWindowLongPtrA(
       text2, GWLP_USERDATA,
       SetWindowLongPtrA(text2, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(numberBoxProc)));

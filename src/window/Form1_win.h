@@ -16,6 +16,9 @@
 
 namespace morvane {
 
+// The most characters the number box next to the second slider takes.
+constexpr int kNumberBoxLimit = 10;
+
 class Form1 final : public DriverSettings {
  public:
   explicit Form1(Host& host);
@@ -78,6 +81,7 @@ class Form1 final : public DriverSettings {
   void HScroll2_Change();
   void HScroll2_Scroll();
   void Text2_Change();
+  void Text2_LostFocus();
 
   Host& host_;
   HINSTANCE instance_ = nullptr;

@@ -209,6 +209,37 @@ TEST_F(Window, NumberBoxAndSliderFollowEachOther) {
   EXPECT_EQ(position("HScroll2"), 256);
 }
 
+TEST_F(Window, NumberBoxShowsTheSlidersValueOnceTheUserMovesOn) {
+  selectTab(2);
+  ASSERT_TRUE(form_.setNumber(Field::quad2Linear, 128));
+  const struct {
+    const char* typed;
+    int slider;         // where the slider stands after the typing
+    const char* shown;  // what the box shows after Tab has taken the focus away
+  } cases[] = {
+      {"2567", 128, "128"}, {"1e2", 128, "128"}, {"abc", 128, "128"},
+      {"", 128, "128"},     {"77", 77, "77"},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.typed);
+    SetFocus(c("Text2"));
+    paste("Text2", row.typed);
+    pump(form_, 50);
+    EXPECT_EQ(textOf(c("Text2")), row.typed);  // typing stays free while the box has the focus
+    pressKeys({VK_TAB});
+    pump(form_, 150);
+    ASSERT_NE(GetFocus(), c("Text2"));
+    EXPECT_EQ(position("HScroll2"), row.slider);
+    EXPECT_EQ(textOf(c("Text2")), row.shown);
+  }
+
+  // A long paste is cut at the box's limit at once.
+  SetFocus(c("Text2"));
+  paste("Text2", std::string(100000, '1'));
+  EXPECT_EQ(textOf(c("Text2")), std::string(kNumberBoxLimit, '1'));
+  EXPECT_EQ(position("HScroll2"), 77);
+}
+
 TEST_F(Window, CheckBoxClicksToggleAndCheckAGrayedBox) {
   selectTab(1);
   click("Check1");
