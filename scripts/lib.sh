@@ -65,6 +65,7 @@ start_wine() {
     fi
     wineserver -w
   fi
+  sh "$ROOT/scripts/prefix_fonts.sh" "$WINEPREFIX"
   wineserver -p 2>/dev/null || true  # already running is fine
   # Wine's background services start with the first program and live on. Start them here, with
   # their output going nowhere: started under ctest they would inherit its pipes and keep a

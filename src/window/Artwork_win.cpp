@@ -15,6 +15,8 @@ Artwork::~Artwork() {
 
 void Artwork::createFonts(int dpi) {
   // Heights in hundredths of a point: 8 for the dialog font, 8.25 and 6.75 for Tahoma.
+  // The layout was drawn for the bitmap font "MS Sans Serif" at 8 points; a scalable face in
+  // its place, Tahoma say, is wider and cuts the ends off the tightest labels.
   struct FontEntry {
     FontKind kind;
     const char* face;

@@ -209,6 +209,46 @@ TEST_F(Window, NumberBoxAndSliderFollowEachOther) {
   EXPECT_EQ(position("HScroll2"), 256);
 }
 
+// The face a control's font asks for and the face the system gave it.
+std::pair<std::string, std::string> facesOf(HWND control) {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  LOGFONTA asked = {};
+  GetObjectA(font, sizeof asked, &asked);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  char given[LF_FACESIZE] = {};
+  GetTextFaceA(dc, sizeof given, given);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {asked.lfFaceName, given};
+}
+
+TEST_F(Window, EveryFaceAskedForIsOneOfWinesOwnNotALinuxSubstitute) {
+  // A Linux substitute has other metrics, so labels lose lines.
+  const struct {
+    const char* control;
+    const char* face;
+  } cases[] = {
+      {"Label8", "Tahoma"},         // bold, 8.25 point
+      {"Label9", "Tahoma"},         // 8.25 point
+      {"Label1", "Tahoma"},         // 6.75 point
+      {"Check2", "MS Sans Serif"},  // the dialog font, on every other control
+      {"Text2", "MS Sans Serif"},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.control);
+    EXPECT_EQ(facesOf(c(row.control)).first, row.face);
+  }
+  for (int i = 0; i < kControlCount; ++i) {
+    HWND control = c(kControls[i].name);
+    if (!control || !SendMessageA(control, WM_GETFONT, 0, 0))
+      continue;  // no text of its own
+    SCOPED_TRACE(kControls[i].name);
+    const auto faces = facesOf(control);
+    EXPECT_EQ(faces.second, faces.first);
+  }
+}
+
 TEST_F(Window, NumberBoxShowsTheSlidersValueOnceTheUserMovesOn) {
   selectTab(2);
   ASSERT_TRUE(form_.setNumber(Field::quad2Linear, 128));
