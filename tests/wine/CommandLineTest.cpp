@@ -193,6 +193,71 @@ TEST_F(CommandLine, SettingFileOfSeveralGigabytesIsReadInBoundedMemory) {
   DeleteFileA(path.c_str());
 }
 
+// Runs launch.exe, the tool the run script starts morvane.exe through, with its standard output
+// and error going to one file; its exit code, or -1 when it did not end within 120 s.
+int runLaunch(const std::string& arguments, std::string& output) {
+  const std::string outPath = kRoot + "\\launch.txt";
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE out = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           0, nullptr);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = out;
+  PROCESS_INFORMATION process = {};
+  std::string line = "\"" + binDir() + "launch.exe\" " + arguments;
+  DWORD code = static_cast<DWORD>(-1);
+  if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0)
+      GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(out);
+  output = readFileBytes(outPath);
+  return static_cast<int>(code);
+}
+
+TEST_F(CommandLine, LaunchToolWaitsForEveryProcessMorvaneStartedWithinItsBound) {
+  const std::string app = kProbeDir + "\\probe.exe";
+  ASSERT_TRUE(writeFileBytes(kRoot + "\\game.mvs", settingFile(kHeader, kNumbers, app)));
+  const std::string target = "\"" + binDir() + "morvane.exe\" \"" + kRoot + "\\game.mvs\"";
+  HANDLE hold = CreateEventA(nullptr, TRUE, FALSE, "morvane-probe-hold");
+  const struct {
+    const char* what;
+    const char* delayMs;    // how long the game waits before it ends
+    const char* holdEvent;  // or an event it waits for
+    const char* options;
+    int code;
+  } cases[] = {
+      {"the game ends 3 s after morvane.exe", "3000", nullptr, "", 0},
+      {"the game runs past the bound", nullptr, "morvane-probe-hold", "--after 2 ", 4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DeleteFileA(probeOut_.c_str());
+    deleteDriverKeys();
+    SetEnvironmentVariableA("MORVANE_PROBE_DELAY_MS", c.delayMs);
+    SetEnvironmentVariableA("MORVANE_PROBE_HOLD", c.holdEvent);
+    std::string output;
+    EXPECT_EQ(runLaunch(c.options + target, output), c.code) << output;
+    // Once it has returned, the import is complete: no waiting here.
+    EXPECT_EQ(driverValues(), kAppliedValues);
+    if (c.code == 0) {
+      EXPECT_NE(readFileBytes(probeOut_), "<missing>") << "the game had not ended";
+    } else {
+      EXPECT_NE(output.find("probe.exe"), std::string::npos) << output;
+      EXPECT_EQ(readFileBytes(probeOut_), "<missing>");
+      SetEvent(hold);
+      waitFor([&] { return readFileBytes(probeOut_) != "<missing>"; }, 10000);
+    }
+  }
+  SetEnvironmentVariableA("MORVANE_PROBE_DELAY_MS", nullptr);
+  SetEnvironmentVariableA("MORVANE_PROBE_HOLD", nullptr);
+  CloseHandle(hold);
+}
+
 TEST_F(CommandLine, NoArgumentShowsTheWindowAndCloseEndsItWithoutApplying) {
   ASSERT_TRUE(writeFileBytes(scrap(), "left alone"));
   HWND shown = nullptr;
