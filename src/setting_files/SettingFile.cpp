@@ -55,13 +55,20 @@ void readSettingFile(const std::string& path, DriverSettings& settings, Host& ho
     cutter.finish();
   LineReader reader(cutter.lines());
 
+  // A text line missing from the file reads as the empty text. Carrying the last text read
+  // forward instead would turn the header, or the setting's name, into the application, which
+  // a command-line start then runs.
   std::string textHolder;
+  auto readText = [&reader, &textHolder] {
+    if (!reader.next(textHolder))
+      textHolder.clear();
+  };
   std::string numberHolder;  // the empty number, which converts to 0
-  reader.next(textHolder);
+  readText();
   if (textHolder != settingFileHeader)
     host.messageBox(invalidSettingFileMessage);
-  reader.next(textHolder);  // the hyphens
-  reader.next(textHolder);  // the empty line
+  readText();  // the hyphens
+  readText();  // the empty line
 
   for (const FieldInfo& info : kFields) {
     if (isNumber(info.field)) {
@@ -73,7 +80,7 @@ void readSettingFile(const std::string& path, DriverSettings& settings, Host& ho
         setNumberFromText(settings, info.field, std::string(number));
       }
     } else {
-      reader.next(textHolder);
+      readText();
       settings.setText(info.field, textHolder);
     }
   }

@@ -150,12 +150,14 @@ bool isNumberLine(int line) {
   return line >= 4 && line <= 9;
 }
 
-// What a field's value comes from: its own line, or, when the file stops short of it, the last
-// line read of the same kind (the header, hyphens and empty line count as text), or nothing.
+// What a field's value comes from: its own line, or, when the file stops short of it, for a
+// number the last number line read, and for a text nothing (the empty text).
 std::string_view sourceFor(const std::vector<std::string>& lines, int fileLine) {
   const int count = static_cast<int>(lines.size());
+  if (!isNumberLine(fileLine))
+    return fileLine <= count ? std::string_view(lines[fileLine - 1]) : std::string_view();
   for (int line = std::min(fileLine, count); line >= 1; --line) {
-    if (isNumberLine(line) == isNumberLine(fileLine))
+    if (isNumberLine(line))
       return lines[line - 1];
   }
   return std::string_view();
