@@ -9,7 +9,10 @@
 
 namespace morvane {
 
-bool Win32Host::startProgram(const std::string& commandLine, WindowMode mode) {
+bool Win32Host::startProgram(const std::string& application, const std::string& commandLine,
+                             WindowMode mode, ProcessId* started) {
+  if (started)
+    *started = 0;
   if (commandLine.empty())
     return false;
   STARTUPINFOA startup = {};
@@ -19,30 +22,38 @@ bool Win32Host::startProgram(const std::string& commandLine, WindowMode mode) {
   PROCESS_INFORMATION process = {};
   std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
   mutableLine.push_back('\0');
-  if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  // With an application name Windows starts that file or nothing; without, it searches our own
+  // folder, the current one and the system's for the command line's first part.
+  if (!CreateProcessA(application.empty() ? nullptr : application.c_str(), mutableLine.data(),
+                      nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     return false;
   }
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (started) {
+    *started = process.dwProcessId;
+    held_[process.dwProcessId] = process.hProcess;
+  } else {
+    CloseHandle(process.hProcess);
+  }
   return true;
 }
 
-bool Win32Host::sendEnter() {
+bool Win32Host::sendEnter(ProcessId process) {
   HWND focus = focusedWindow();
   DWORD focusProcess = 0;
   const DWORD focusThread = focus ? GetWindowThreadProcessId(focus, &focusProcess) : 0;
-  // The keystroke is meant for the registry editor's question. When our own window has the
-  // focus there is no such question, and an Enter on a focused button would only start that
-  // button's command again.
-  if (focus && focusProcess == GetCurrentProcessId())
-    return true;
+  // The keystroke is meant for the question of the importer that this Apply started. Any other
+  // window gets none: on our own an Enter would press a focused button again, on another
+  // program's it would fire that window's default button (after a start from a shortcut,
+  // Explorer's, which opens the shortcut once more).
+  if (!focus || process == 0 || focusProcess != process)
+    return false;
 
   if (!pressEnter())
     return false;
   // Wait until the focused window's thread has taken the keystroke from its queue. SMTO_BLOCK
   // keeps this thread from dispatching its own messages meanwhile, so no handler of ours runs.
-  if (focus && focusThread != GetCurrentThreadId()) {
+  if (focusThread != GetCurrentThreadId()) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(focus, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 2000, &ignored);
   }
@@ -110,6 +121,38 @@ void Win32Host::endProcess() {
   // Ending the process closes its windows. Hiding or destroying the window first would only
   // add a wait (about two seconds under Wine) between "Close" and the end.
   ExitProcess(0);
+}
+
+bool Win32Host::fileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string Win32Host::fullPath(const std::string& path) {
+  std::vector<char> full(MAX_PATH + 1, '\0');
+  char* namePart = nullptr;
+  DWORD length =
+      GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), &namePart);
+  if (length >= full.size()) {
+    full.assign(length + 1, '\0');
+    length =
+        GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), &namePart);
+  }
+  if (length == 0 || length >= full.size())
+    return path;
+  // One file may be named with long or 8.3 folder names; its short form is one spelling of
+  // them all. Windows 95 and NT 4 have no call for the long form, and every Windows has this one.
+  std::vector<char> shortForm(length + 1, '\0');
+  DWORD shortLength =
+      GetShortPathNameA(full.data(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
+  if (shortLength >= shortForm.size()) {
+    shortForm.assign(shortLength + 1, '\0');
+    shortLength =
+        GetShortPathNameA(full.data(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
+  }
+  if (shortLength == 0 || shortLength >= shortForm.size())
+    return std::string(full.data(), length);
+  return std::string(shortForm.data(), shortLength);
 }
 
 bool Win32Host::readFile(const std::string& path, ByteSink& sink) {

@@ -20,15 +20,37 @@ void RecordingHost::Sleep(unsigned milliseconds) {
   calls.push_back("Sleep " + std::to_string(milliseconds));
 }
 
-bool RecordingHost::startProgram(const std::string& commandLine, WindowMode mode) {
-  calls.push_back(std::string(mode == WindowMode::hidden ? "start hidden " : "start normal ") +
-                  commandLine);
-  return !startFails;
+bool RecordingHost::startProgram(const std::string& application, const std::string& commandLine,
+                                 WindowMode mode, ProcessId* started) {
+  std::string call = mode == WindowMode::hidden ? "start hidden " : "start normal ";
+  if (!application.empty())
+    call += "[" + application + "] ";
+  calls.push_back(call + commandLine);
+  if (started)
+    *started = startFails ? 0 : nextProcess;
+  if (startFails)
+    return false;
+  ++nextProcess;
+  return true;
 }
 
-bool RecordingHost::sendEnter() {
-  calls.push_back("enter");
-  return true;
+bool RecordingHost::waitForProgram(ProcessId process, unsigned milliseconds) {
+  calls.push_back("wait " + std::to_string(process) + " " + std::to_string(milliseconds));
+  return !importerKeepsRunning;
+}
+
+bool RecordingHost::sendEnter(ProcessId process) {
+  calls.push_back("enter " + std::to_string(process));
+  return process != 0 && process == focusedProcess;
+}
+
+bool RecordingHost::lockApplies(unsigned milliseconds) {
+  calls.push_back("lock " + std::to_string(milliseconds));
+  return !lockTimesOut;
+}
+
+void RecordingHost::unlockApplies() {
+  calls.push_back("unlock");
 }
 
 bool RecordingHost::changeDirectory(const std::string& directory) {
@@ -59,6 +81,22 @@ std::string RecordingHost::commandLine() {
 void RecordingHost::endProcess() {
   calls.push_back("end");
   ended = true;
+}
+
+bool RecordingHost::fileExists(const std::string& path) {
+  calls.push_back("exists " + path);
+  return files.count(path) != 0 || existingFiles.count(path) != 0;
+}
+
+std::string RecordingHost::ownExePath() {
+  calls.push_back("own exe");
+  return exePath;
+}
+
+std::string RecordingHost::fullPath(const std::string& path) {
+  calls.push_back("full " + path);
+  auto it = fullPaths.find(path);
+  return it == fullPaths.end() ? path : it->second;
 }
 
 bool RecordingHost::readFile(const std::string& path, ByteSink& sink) {

@@ -20,6 +20,15 @@ class RecordingHost : public Host {
   std::size_t readPiece = 4096;  // a read hands a file over in pieces of this size
   std::set<std::string> unwritablePaths;
   bool startFails = false;
+  ProcessId nextProcess = 100;  // each start that succeeds takes the next id
+  // The process whose window has the keyboard focus when Enter is asked for.
+  ProcessId focusedProcess = 0;
+  std::set<std::string> existingFiles;  // beside the keys of `files`
+  std::string exePath = "C:\\Morvane\\morvane.exe";
+  // Full paths for names that are not full already; any other name is its own full path.
+  std::map<std::string, std::string> fullPaths;
+  bool lockTimesOut = false;
+  bool importerKeepsRunning = false;
   // Each file dialog takes the next answer; an exhausted list, or an empty answer, cancels.
   std::vector<std::string> dialogAnswers;
 
@@ -31,13 +40,20 @@ class RecordingHost : public Host {
 
   unsigned GetWindowsDirectoryA(char* buffer, unsigned capacity) override;
   void Sleep(unsigned milliseconds) override;
-  bool startProgram(const std::string& commandLine, WindowMode mode) override;
-  bool sendEnter() override;
+  bool startProgram(const std::string& application, const std::string& commandLine, WindowMode mode,
+                    ProcessId* started) override;
+  bool waitForProgram(ProcessId process, unsigned milliseconds) override;
+  bool sendEnter(ProcessId process) override;
+  bool lockApplies(unsigned milliseconds) override;
+  void unlockApplies() override;
   bool changeDirectory(const std::string& directory) override;
   void messageBox(const std::string& text) override;
   bool fileDialog(const FileDialogRequest& request, std::string& chosen) override;
   std::string commandLine() override;
   void endProcess() override;
+  bool fileExists(const std::string& path) override;
+  std::string ownExePath() override;
+  std::string fullPath(const std::string& path) override;
   bool readFile(const std::string& path, ByteSink& sink) override;
   bool writeFile(const std::string& path, const std::string& bytes) override;
 };

@@ -21,7 +21,7 @@ void Command6_Click(DriverSettings& settings, Host& host) {
   std::string directory;
   if (applicationDirectory(application, directory))
     host.changeDirectory(directory);
-  host.startProgram(application, WindowMode::normalFocus);
+  host.startProgram(std::string(), application, WindowMode::normalFocus, nullptr);
 }
 
 }  // namespace morvane

@@ -73,9 +73,16 @@ TEST(Apply, WritesThePatchStartsTheImporterHiddenWaitsAndPressesEnter) {
   MemorySettings settings;
   settings.setNumber(Field::pageFlipping, 1);
   Command1_Click(settings, host);
+  // The turn is taken before the patch is written and given back once its importer has ended.
   const std::vector<std::string> expected = {
-      "GetWindowsDirectoryA 145", "write C:\\WINDOWS\\scrap.reg",
-      "start hidden regedit C:\\WINDOWS\\scrap.reg", "Sleep 500", "enter"};
+      "GetWindowsDirectoryA 145",
+      "lock 10000",
+      "write C:\\WINDOWS\\scrap.reg",
+      "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg",
+      "Sleep 500",
+      "enter 100",
+      "wait 100 5000",
+      "unlock"};
   EXPECT_EQ(host.calls, expected);
   EXPECT_EQ(host.files["C:\\WINDOWS\\scrap.reg"], registryPatch(settings));
 
@@ -86,17 +93,91 @@ TEST(Apply, WritesThePatchStartsTheImporterHiddenWaitsAndPressesEnter) {
   EXPECT_EQ(host.files["C:\\WINDOWS\\scrap.reg"], registryPatch(settings));
 }
 
-TEST(Apply, CarriesOnPastEveryFailure) {
-  RecordingHost host;
-  host.windowsDirectoryFails = true;
-  host.unwritablePaths.insert("\\scrap.reg");
-  host.startFails = true;
-  MemorySettings settings;
-  Command1_Click(settings, host);
-  const std::vector<std::string> expected = {"GetWindowsDirectoryA 145", "write \\scrap.reg",
-                                             "start hidden regedit \\scrap.reg", "Sleep 500",
-                                             "enter"};
-  EXPECT_EQ(host.calls, expected);
+TEST(Apply, EachFailureSkipsOnlyTheStepsThatServeIt) {
+  const struct {
+    const char* what;
+    const char* windows;  // nullptr: the Windows directory cannot be found
+    bool unwritable, startFails, lockTimesOut, importerStays;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {"a Windows directory with blanks: the patch path is quoted",
+       "C:\\Documents and Settings\\user\\WINDOWS",
+       false,
+       false,
+       false,
+       false,
+       {"GetWindowsDirectoryA 145", "lock 10000",
+        "write C:\\Documents and Settings\\user\\WINDOWS\\scrap.reg",
+        "start hidden [C:\\Documents and Settings\\user\\WINDOWS\\regedit.exe] regedit "
+        "\"C:\\Documents and Settings\\user\\WINDOWS\\scrap.reg\"",
+        "Sleep 500", "enter 100", "wait 100 5000", "unlock"}},
+      {"no Windows directory: both at the current drive's root",
+       nullptr,
+       false,
+       false,
+       false,
+       false,
+       {"GetWindowsDirectoryA 145", "lock 10000", "write \\scrap.reg",
+        "start hidden [\\regedit.exe] regedit \\scrap.reg", "Sleep 500", "enter 100",
+        "wait 100 5000", "unlock"}},
+      {"patch not written: no importer on an older patch, no keystroke",
+       "C:\\WINDOWS",
+       true,
+       false,
+       false,
+       false,
+       {"GetWindowsDirectoryA 145", "lock 10000", "write C:\\WINDOWS\\scrap.reg", "Sleep 500",
+        "unlock"}},
+      {"importer not started: no keystroke",
+       "C:\\WINDOWS",
+       false,
+       true,
+       false,
+       false,
+       {"GetWindowsDirectoryA 145", "lock 10000", "write C:\\WINDOWS\\scrap.reg",
+        "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg", "Sleep 500",
+        "unlock"}},
+      {"every step fails",
+       nullptr,
+       true,
+       true,
+       true,
+       false,
+       {"GetWindowsDirectoryA 145", "lock 10000", "write \\scrap.reg", "Sleep 500"}},
+      {"the turn never comes: Apply goes on, and gives back no turn it did not get",
+       "C:\\WINDOWS",
+       false,
+       false,
+       true,
+       false,
+       {"GetWindowsDirectoryA 145", "lock 10000", "write C:\\WINDOWS\\scrap.reg",
+        "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg", "Sleep 500",
+        "enter 100", "wait 100 5000"}},
+      {"an importer that stays is let go after the bound",
+       "C:\\WINDOWS",
+       false,
+       false,
+       false,
+       true,
+       {"GetWindowsDirectoryA 145", "lock 10000", "write C:\\WINDOWS\\scrap.reg",
+        "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg", "Sleep 500",
+        "enter 100", "wait 100 5000", "unlock"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RecordingHost host;
+    host.windowsDirectoryFails = c.windows == nullptr;
+    if (c.windows)
+      host.windowsDirectory = c.windows;
+    if (c.unwritable)
+      host.unwritablePaths.insert(patchPath(c.windows ? c.windows : ""));
+    host.startFails = c.startFails;
+    host.lockTimesOut = c.lockTimesOut;
+    host.importerKeepsRunning = c.importerStays;
+    MemorySettings settings;
+    Command1_Click(settings, host);
+    EXPECT_EQ(host.calls, c.calls);
+  }
 }
 
 TEST(Apply, WindowsDirectoryLongerThanTheFirstBufferComesBackWhole) {

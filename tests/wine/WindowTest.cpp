@@ -433,10 +433,11 @@ TEST_F(Window, DroppedSettingFileLoadsAndAnyOtherFileFillsTheApplication) {
 class CountingHost : public Win32Host {
  public:
   std::atomic<int> imports{0};
-  bool startProgram(const std::string& commandLine, WindowMode mode) override {
+  bool startProgram(const std::string& application, const std::string& commandLine, WindowMode mode,
+                    ProcessId* started) override {
     if (commandLine.rfind("regedit ", 0) == 0)
       ++imports;
-    return Win32Host::startProgram(commandLine, mode);
+    return Win32Host::startProgram(application, commandLine, mode, started);
   }
 };
 
