@@ -17,7 +17,7 @@ void Form_Load(DriverSettings& settings, Host& host) {
   if (commandLine.empty())
     return;
   readSettingFile(settingFilePathFromCommandLine(commandLine), settings, host);
-  Command6_Click(settings, host);
+  runApp(settings, host, RunFrom::settingFile);
   host.endProcess();
 }
 

@@ -19,11 +19,21 @@ const std::vector<std::string> kApply = {
     "wait 100 5000",
     "unlock"};
 
-
 std::vector<std::string> applyThen(std::vector<std::string> rest) {
   std::vector<std::string> all = kApply;
   all.insert(all.end(), rest.begin(), rest.end());
   return all;
+}
+
+// The files that exist for the Run App cases, a planted C:\Program.exe among them.
+void addFiles(RecordingHost& host) {
+  host.existingFiles = {"C:\\Games\\Quake\\quake.exe",
+                        "C:\\quake.exe",
+                        "C:\\Games\\q.exe",
+                        "C:\\Program.exe",
+                        "C:\\Program Files\\My Game\\game.exe",
+                        "\\game.exe",
+                        "C:\\Morvane\\morvane.exe"};
 }
 
 TEST(RunApp, AppliesThenStartsFromTheApplicationsDirectory) {
@@ -32,18 +42,48 @@ TEST(RunApp, AppliesThenStartsFromTheApplicationsDirectory) {
     std::vector<std::string> after;
   } cases[] = {
       {"C:\\Games\\Quake\\quake.exe",
-       {"cd C:\\Games\\Quake", "start normal C:\\Games\\Quake\\quake.exe"}},
-      {"C:\\quake.exe", {"cd C:", "start normal C:\\quake.exe"}},
-      {"C:\\Games\\", {"cd C:\\Games", "start normal C:\\Games\\"}},
+       {"exists C:\\Games\\Quake\\quake.exe", "cd C:\\Games\\Quake",
+        "start normal C:\\Games\\Quake\\quake.exe"}},
+      // A root folder is the root, not the drive's current folder.
+      {"C:\\quake.exe", {"exists C:\\quake.exe", "cd C:\\", "start normal C:\\quake.exe"}},
+      {"\\game.exe", {"exists \\game.exe", "cd \\", "start normal \\game.exe"}},
+      // Arguments holding a backslash leave the folder alone.
       {"C:\\Games\\q.exe -path D:\\x",
-       {"cd C:\\Games\\q.exe -path D:", "start normal C:\\Games\\q.exe -path D:\\x"}},
-      // No backslash: the current directory stays and the text starts as it stands.
-      {"quake.exe -dedicated", {"start normal quake.exe -dedicated"}},
+       {"exists C:\\Games\\q.exe -path D:\\x", "exists C:\\Games\\q.exe -path",
+        "exists C:\\Games\\q.exe", "cd C:\\Games", "start normal C:\\Games\\q.exe -path D:\\x"}},
+      // The longest existing prefix wins over a planted C:\Program.exe, and starts quoted.
+      {"C:\\Program Files\\My Game\\game.exe -nosound",
+       {"exists C:\\Program Files\\My Game\\game.exe -nosound",
+        "exists C:\\Program Files\\My Game\\game.exe", "cd C:\\Program Files\\My Game",
+        "start normal \"C:\\Program Files\\My Game\\game.exe\" -nosound"}},
+      {"C:\\Program Files\\My Game\\game.exe",
+       {"exists C:\\Program Files\\My Game\\game.exe", "cd C:\\Program Files\\My Game",
+        "start normal \"C:\\Program Files\\My Game\\game.exe\""}},
+      // A quoted program part is taken as it is quoted, with no file looked for.
+      {"\"C:\\Program Files\\My Game\\game.exe\" -nosound",
+       {"cd C:\\Program Files\\My Game",
+        "start normal \"C:\\Program Files\\My Game\\game.exe\" -nosound"}},
+      {"\"C:\\Program Files\\My Game\\game.exe",
+       {"cd C:\\Program Files\\My Game", "start normal \"C:\\Program Files\\My Game\\game.exe"}},
+      // No prefix names a file: the text starts as it stands, from before its last backslash.
+      {"C:\\Games\\", {"exists C:\\Games\\", "cd C:\\Games", "start normal C:\\Games\\"}},
+      {"C:\\Games\\r.exe -path D:\\x",
+       {"exists C:\\Games\\r.exe -path D:\\x", "exists C:\\Games\\r.exe -path",
+        "exists C:\\Games\\r.exe",
+        "cd C:\\Games\\r.exe -path D:", "start normal C:\\Games\\r.exe -path D:\\x"}},
+      // No backslash: the current directory stays.
+      {"quake.exe -dedicated",
+       {"exists quake.exe -dedicated", "exists quake.exe", "start normal quake.exe -dedicated"}},
+      // From the window, even Morvane itself with a setting file is the user's own choice.
+      {"C:\\Morvane\\morvane.exe \"C:\\x.mvs\"",
+       {"exists C:\\Morvane\\morvane.exe \"C:\\x.mvs\"", "exists C:\\Morvane\\morvane.exe",
+        "cd C:\\Morvane", "start normal C:\\Morvane\\morvane.exe \"C:\\x.mvs\""}},
       {"", {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.app);
     RecordingHost host;
+    addFiles(host);
     MemorySettings settings;
     settings.setText(Field::applicationPath, c.app);
     Command6_Click(settings, host);
@@ -72,14 +112,44 @@ TEST(FormLoad, CommandLineLoadsAppliesStartsAndEnds) {
        "C:\\Games\\Quake\\quake.exe",
        "C:\\Games\\q.mvs",
        false,
-       {"cd C:\\Games\\Quake", "start normal C:\\Games\\Quake\\quake.exe", "end"}},
+       {"exists C:\\Games\\Quake\\quake.exe", "cd C:\\Games\\Quake",
+        "start normal C:\\Games\\Quake\\quake.exe", "end"}},
       {"\"C:\\Games\\q.mvs\"", "", "C:\\Games\\q.mvs", false, {"end"}},
       {"C:\\Games\\q.mvs", "C:\\x.exe", ":\\Games\\q.mv", true, {"end"}},
       {"x", "C:\\x.exe", "", true, {"end"}},
+      // Morvane itself with a setting file, however spelled, is not started again: each such
+      // start would be one more hidden Morvane, importing and starting the next.
+      {"\"C:\\Games\\q.mvs\"",
+       "C:\\Morvane\\morvane.exe \"C:\\Games\\q.mvs\"",
+       "C:\\Games\\q.mvs",
+       false,
+       {"exists C:\\Morvane\\morvane.exe \"C:\\Games\\q.mvs\"", "exists C:\\Morvane\\morvane.exe",
+        "full C:\\Morvane\\morvane.exe", "own exe", "full C:\\Morvane\\morvane.exe", "end"}},
+      {"\"C:\\Games\\q.mvs\"",
+       "\"C:\\MORVANE~1\\MORVANE.EXE\" x",
+       "C:\\Games\\q.mvs",
+       false,
+       {"full C:\\MORVANE~1\\MORVANE.EXE", "own exe", "full C:\\Morvane\\morvane.exe", "end"}},
+      // Without an argument it would only show its window, and another exe is another program.
+      {"\"C:\\Games\\q.mvs\"",
+       "C:\\Morvane\\morvane.exe",
+       "C:\\Games\\q.mvs",
+       false,
+       {"exists C:\\Morvane\\morvane.exe", "cd C:\\Morvane",
+        "start normal C:\\Morvane\\morvane.exe", "end"}},
+      {"\"C:\\Games\\q.mvs\"",
+       "C:\\Games\\q.exe \"C:\\Games\\q.mvs\"",
+       "C:\\Games\\q.mvs",
+       false,
+       {"exists C:\\Games\\q.exe \"C:\\Games\\q.mvs\"", "exists C:\\Games\\q.exe",
+        "full C:\\Games\\q.exe", "own exe", "full C:\\Morvane\\morvane.exe", "cd C:\\Games",
+        "start normal C:\\Games\\q.exe \"C:\\Games\\q.mvs\"", "end"}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.commandLine);
+    SCOPED_TRACE(std::string(c.commandLine) + " starting " + c.app);
     RecordingHost host;
+    addFiles(host);
+    host.fullPaths["C:\\MORVANE~1\\MORVANE.EXE"] = "C:\\Morvane\\morvane.exe";
     host.commandLineText = c.commandLine;
     host.files["C:\\Games\\q.mvs"] = file + c.app + "\r\n";
     MemorySettings settings;
