@@ -48,6 +48,7 @@ const char* const kZeroValues =
 class CommandLine : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_TRUE(useRealImporter());
     CreateDirectoryA(kRoot.c_str(), nullptr);
     CreateDirectoryA(kProbeDir.c_str(), nullptr);
     ASSERT_TRUE(

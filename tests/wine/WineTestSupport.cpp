@@ -1,5 +1,7 @@
 #include "WineTestSupport.h"
 
+#include <tlhelp32.h>
+
 #include <vector>
 
 namespace morvane_test {
@@ -42,14 +44,15 @@ std::string windowsDirectory() {
 }
 
 bool runToEnd(const std::string& commandLine, DWORD timeoutMs,
-              const std::function<void(DWORD)>& whileRunning, DWORD* processIdOut) {
+              const std::function<void(DWORD)>& whileRunning, DWORD* processIdOut,
+              const char* currentDirectory) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory,
+                      &startup, &process)) {
     return false;
   }
   if (processIdOut)
@@ -69,6 +72,64 @@ bool runToEnd(const std::string& commandLine, DWORD timeoutMs,
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return ended;
+}
+
+std::vector<DWORD> processesNamed(const char* exeName) {
+  std::vector<DWORD> found;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE)
+    return found;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExeFile, exeName) == 0)
+      found.push_back(entry.th32ProcessID);
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+void endProcessesNamed(const char* exeName) {
+  // A chain of processes may start the next one while the last is being ended.
+  for (int round = 0; round < 20; ++round) {
+    const std::vector<DWORD> running = processesNamed(exeName);
+    if (running.empty())
+      return;
+    for (DWORD id : running) {
+      HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+      if (!process)
+        continue;
+      TerminateProcess(process, 99);
+      WaitForSingleObject(process, 2000);
+      CloseHandle(process);
+    }
+  }
+}
+
+namespace {
+
+bool copyWithRetry(const std::string& from, const std::string& to) {
+  // An importer that has just ended may still hold its exe for a moment.
+  return waitFor([&] { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }, 5000);
+}
+
+}  // namespace
+
+bool useStandInImporter() {
+  const std::string importer = windowsDirectory() + "\\regedit.exe";
+  const std::string original = windowsDirectory() + "\\regedit-original.exe";
+  if (GetFileAttributesA(original.c_str()) == INVALID_FILE_ATTRIBUTES &&
+      !CopyFileA(importer.c_str(), original.c_str(), TRUE)) {
+    return false;
+  }
+  return copyWithRetry(binDir() + "standin.exe", importer);
+}
+
+bool useRealImporter() {
+  const std::string original = windowsDirectory() + "\\regedit-original.exe";
+  if (GetFileAttributesA(original.c_str()) == INVALID_FILE_ATTRIBUTES)
+    return true;  // the stand-in was never put in place
+  return copyWithRetry(original, windowsDirectory() + "\\regedit.exe");
 }
 
 bool waitFor(const std::function<bool()>& done, DWORD timeoutMs) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace morvane_test {
 
@@ -16,11 +17,22 @@ std::string readFileBytes(const std::string& path);
 bool writeFileBytes(const std::string& path, const std::string& bytes);
 std::string windowsDirectory();
 
-// Starts `commandLine` exactly as given. Calls `whileRunning` every 50 ms until the process
-// ends; returns false if it has not ended after `timeoutMs` (it is then killed).
+// Starts `commandLine` exactly as given, from `currentDirectory` when one is given. Calls
+// `whileRunning` every 50 ms until the process ends; returns false if it has not ended after
+// `timeoutMs` (it is then killed).
 bool runToEnd(const std::string& commandLine, DWORD timeoutMs,
               const std::function<void(DWORD processId)>& whileRunning = {},
-              DWORD* processIdOut = nullptr);
+              DWORD* processIdOut = nullptr, const char* currentDirectory = nullptr);
+
+// The ids of the running processes whose exe has this file name (letter case aside), and a
+// way to end them all (processes of this test prefix only: Wine keeps each prefix apart).
+std::vector<DWORD> processesNamed(const char* exeName);
+void endProcessesNamed(const char* exeName);
+
+// Puts standin.exe in place of the Windows directory's regedit.exe, or the original back. The
+// original is kept beside it as regedit-original.exe, where the stand-in finds it.
+bool useStandInImporter();
+bool useRealImporter();
 
 // Waits up to timeoutMs for `done` to hold, pumping nothing; true if it did.
 bool waitFor(const std::function<bool()>& done, DWORD timeoutMs);
