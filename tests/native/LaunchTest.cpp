@@ -16,7 +16,7 @@ const std::vector<std::string> kApply = {
     "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg",
     "Sleep 500",
     "enter 100",
-    "wait 100 5000",
+    "wait 100 3000",
     "unlock"};
 
 std::vector<std::string> applyThen(std::vector<std::string> rest) {

@@ -81,7 +81,7 @@ TEST(Apply, WritesThePatchStartsTheImporterHiddenWaitsAndPressesEnter) {
       "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg",
       "Sleep 500",
       "enter 100",
-      "wait 100 5000",
+      "wait 100 3000",
       "unlock"};
   EXPECT_EQ(host.calls, expected);
   EXPECT_EQ(host.files["C:\\WINDOWS\\scrap.reg"], registryPatch(settings));
@@ -110,7 +110,7 @@ TEST(Apply, EachFailureSkipsOnlyTheStepsThatServeIt) {
         "write C:\\Documents and Settings\\user\\WINDOWS\\scrap.reg",
         "start hidden [C:\\Documents and Settings\\user\\WINDOWS\\regedit.exe] regedit "
         "\"C:\\Documents and Settings\\user\\WINDOWS\\scrap.reg\"",
-        "Sleep 500", "enter 100", "wait 100 5000", "unlock"}},
+        "Sleep 500", "enter 100", "wait 100 3000", "unlock"}},
       {"no Windows directory: both at the current drive's root",
        nullptr,
        false,
@@ -119,7 +119,7 @@ TEST(Apply, EachFailureSkipsOnlyTheStepsThatServeIt) {
        false,
        {"GetWindowsDirectoryA 145", "lock 10000", "write \\scrap.reg",
         "start hidden [\\regedit.exe] regedit \\scrap.reg", "Sleep 500", "enter 100",
-        "wait 100 5000", "unlock"}},
+        "wait 100 3000", "unlock"}},
       {"patch not written: no importer on an older patch, no keystroke",
        "C:\\WINDOWS",
        true,
@@ -152,7 +152,7 @@ TEST(Apply, EachFailureSkipsOnlyTheStepsThatServeIt) {
        false,
        {"GetWindowsDirectoryA 145", "lock 10000", "write C:\\WINDOWS\\scrap.reg",
         "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg", "Sleep 500",
-        "enter 100", "wait 100 5000"}},
+        "enter 100", "wait 100 3000"}},
       {"an importer that stays is let go after the bound",
        "C:\\WINDOWS",
        false,
@@ -161,7 +161,7 @@ TEST(Apply, EachFailureSkipsOnlyTheStepsThatServeIt) {
        true,
        {"GetWindowsDirectoryA 145", "lock 10000", "write C:\\WINDOWS\\scrap.reg",
         "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg", "Sleep 500",
-        "enter 100", "wait 100 5000", "unlock"}},
+        "enter 100", "wait 100 3000", "unlock"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
