@@ -33,12 +33,6 @@ LRESULT callOriginal(HWND window, UINT message, WPARAM w, LPARAM l) {
   return CallWindowProcA(original, window, message, w, l);
 }
 
-// The buttons and what each starts.
-struct Click {
-  const char* control;
-  void (Form1::*handler)();
-};
-
 }  // namespace
 
 LRESULT CALLBACK Form1::formProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -102,7 +96,7 @@ LRESULT Form1::dispatch(HWND window, UINT message, WPARAM w, LPARAM l) {
       return TRUE;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<NMHDR*>(l);
-      if (header->hwndFrom == control("SSTab1") && header->code == TCN_SELCHANGE) {
+      if (header->hwndFrom == control(Ctl::SSTab1) && header->code == TCN_SELCHANGE) {
         selectTab(selectedTab());
       }
       return 0;
@@ -126,8 +120,9 @@ bool Form1::translate(MSG& message) {
   if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd)))
     return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
-    const int step = GetKeyState(VK_SHIFT) < 0 ? 2 : 1;
-    SendMessageA(control("SSTab1"), TCM_SETCURSEL, (selectedTab() + step) % 3, 0);
+    // Ctrl+Shift+Tab steps back, which on a ring is all the way round but one.
+    const int step = GetKeyState(VK_SHIFT) < 0 ? kPageCount - 1 : 1;
+    SendMessageA(control(Ctl::SSTab1), TCM_SETCURSEL, (selectedTab() + step) % kPageCount, 0);
     return true;
   }
   if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) {
@@ -152,30 +147,52 @@ void Form1::onCommand(int id, int notification, HWND from) {
   const int index = id - kFirstControlId;
   if (index < 0 || index >= kControlCount)
     return;
-  const ControlEntry& entry = kControls[index];
-  static const Click clicks[] = {
-      {"Command1", &Form1::Command1_Click}, {"Command2", &Form1::Command2_Click},
-      {"Command3", &Form1::Command3_Click}, {"Command4", &Form1::Command4_Click},
-      {"Command5", &Form1::Command5_Click}, {"Command6", &Form1::Command6_Click},
-  };
-  if (notification == BN_CLICKED) {
-    if (entry.kind == Kind::check)
-      Check_Click(from);
-    for (const Click& click : clicks) {
-      if (lstrcmpA(click.control, entry.name) == 0)
-        (this->*click.handler)();
-    }
-  } else if (notification == EN_CHANGE && from == control("Text2")) {
+  const Ctl ctl = static_cast<Ctl>(index);
+  if (notification == EN_CHANGE && ctl == Ctl::Text2) {
     Text2_Change();
-  } else if (notification == EN_KILLFOCUS && from == control("Text2")) {
+    return;
+  }
+  if (notification == EN_KILLFOCUS && ctl == Ctl::Text2) {
     Text2_LostFocus();
+    return;
+  }
+  if (notification != BN_CLICKED)
+    return;
+  if (kControls[index].kind == Kind::check) {
+    Check_Click(from);
+    return;
+  }
+  switch (ctl) {
+    case Ctl::Command1:
+      Command1_Click();
+      break;
+    case Ctl::Command2:
+      Command2_Click();
+      break;
+    case Ctl::Command3:
+      Command3_Click();
+      break;
+    case Ctl::Command4:
+      Command4_Click();
+      break;
+    case Ctl::Command5:
+      Command5_Click();
+      break;
+    case Ctl::Command6:
+      Command6_Click();
+      break;
+    default:
+      break;
   }
 }
 
 void Form1::onScroll(HWND bar, int code, int position) {
   if (!ready_)
     return;
-  const Field field = bar == control("HScroll2") ? Field::quad2Linear : Field::texPerspLevel;
+  const int index = indexOf(bar);
+  if (index < 0 || !kControls[index].holdsField)
+    return;
+  const Field field = kControls[index].field;
   const int current = number(field);
   int next = current;
   switch (code) {
@@ -227,7 +244,7 @@ LRESULT Form1::onControlColour(HDC dc, HWND control) {
 }
 
 void Form1::onDrawItem(const DRAWITEMSTRUCT& item) {
-  const int index = indexOf(item.hwndItem);
+  const int index = indexOf(static_cast<int>(item.CtlID), item.hwndItem);
   if (index < 0 || !kControls[index].image)
     return;
   const bool onWhite =
@@ -270,13 +287,12 @@ void Form1::onDropFiles(HDROP drop) {
 }
 
 void Form1::selectTab(int tab) {
-  const Container pages[] = {Container::welcome, Container::settings, Container::perspective};
   HWND focus = GetFocus();
-  for (int i = 0; i < 3; ++i) {
-    HWND page = containers_[static_cast<int>(pages[i])];
+  for (int i = 0; i < kPageCount; ++i) {
+    HWND page = containers_[static_cast<int>(kPages[i].container)];
     ShowWindow(page, i == tab ? SW_SHOW : SW_HIDE);
     if (i != tab && focus && (focus == page || IsChild(page, focus))) {
-      SetFocus(control("SSTab1"));
+      SetFocus(control(Ctl::SSTab1));
     }
   }
 }
@@ -306,11 +322,12 @@ void Form1::Check_Click(HWND box) {
   SendMessageA(box, BM_SETCHECK, state == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
+// Nothing else on the form shows the first slider's value, so its change has nothing to update.
 void Form1::HScroll1_Change() {}
 
 void Form1::HScroll2_Change() {
   const std::string digits = printInteger(number(Field::quad2Linear));
-  HWND box = control("Text2");
+  HWND box = control(Ctl::Text2);
   // Rewriting the same text would move the caret while the user types.
   if (textOf(box) != digits)
     SetWindowTextA(box, digits.c_str());
@@ -322,7 +339,7 @@ void Form1::HScroll2_Scroll() {
 
 void Form1::Text2_Change() {
   // Text that does not convert, or a number the slider refuses, leaves the slider where it is.
-  setNumberFromText(*this, Field::quad2Linear, textOf(control("Text2")));
+  setNumberFromText(*this, Field::quad2Linear, textOf(control(Ctl::Text2)));
 }
 
 void Form1::Text2_LostFocus() {

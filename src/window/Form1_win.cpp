@@ -16,12 +16,6 @@ namespace {
 const char* const kFormClass = "MorvaneForm1";
 const char* const kContainerClass = "MorvaneContainer";
 
-// The control that holds each setting, in field order.
-const char* const kFieldControls[kFieldCount] = {"Check1",   "Check2", "Check3", "HScroll1",
-                                                 "HScroll2", "Check4", "Combo1", "Text1"};
-
-const char* const kTabNames[] = {"Welcome", "Settings", "Perspective Correction"};
-
 // Files dropped on the window. Since Vista an elevated window (the manifest asks for
 // administrator rights) gets no messages from the ordinary Explorer unless it lets them through;
 // the filter function is looked up because older systems have none and need none.
@@ -141,12 +135,10 @@ bool Form1::create(HINSTANCE instance) {
   }
 
   // Initial values, through the same writes every command uses.
-  HWND text2 = control("Text2");
+  HWND text2 = control(Ctl::Text2);
   for (const FieldInfo& info : kFields) {
-    if (info.rule == Rule::slider) {
-      SendMessageA(control(kFieldControls[static_cast<int>(info.field)]), SBM_SETRANGE, 0,
-                   info.maximum);
-    }
+    if (info.rule == Rule::slider)
+      SendMessageA(control(controlOf(info.field)), SBM_SETRANGE, 0, info.maximum);
     if (isNumber(info.field)) {
       setNumber(info.field, info.initialNumber);
     } else {
@@ -166,11 +158,11 @@ bool Form1::create(HINSTANCE instance) {
 }
 
 bool Form1::createContainerPages() {
-  HWND tab = control("SSTab1");
-  for (const char* name : kTabNames) {
+  HWND tab = control(Ctl::SSTab1);
+  for (const Page& page : kPages) {
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(name);
+    item.pszText = const_cast<char*>(page.caption);
     SendMessageA(tab, TCM_INSERTITEMA, SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0),
                  reinterpret_cast<LPARAM>(&item));
   }
@@ -179,20 +171,20 @@ bool Form1::createContainerPages() {
 
   // Each tab's controls live on a page laid over the tab control's display area; their places
   // stay relative to the tab control's corner, so the page's own origin is subtracted.
-  RECT tabPlace = placeOf(kControls[controlIndex("SSTab1")]);
+  RECT tabPlace = placeOf(entryOf(Ctl::SSTab1));
   RECT display = {0, 0, tabPlace.right - tabPlace.left, tabPlace.bottom - tabPlace.top};
   SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   pageOffset_ = {display.left, display.top};
-  const Container pages[] = {Container::welcome, Container::settings, Container::perspective};
-  for (Container page : pages) {
-    HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, kContainerClass, "",
-                                  WS_CHILD | WS_CLIPSIBLINGS, tabPlace.left + display.left,
-                                  tabPlace.top + display.top, display.right - display.left,
-                                  display.bottom - display.top, window_, nullptr, instance_, this);
+  for (int i = 0; i < kPageCount; ++i) {
+    HWND window = CreateWindowExA(
+        WS_EX_CONTROLPARENT, kContainerClass, "", WS_CHILD | WS_CLIPSIBLINGS,
+        tabPlace.left + display.left, tabPlace.top + display.top, display.right - display.left,
+        display.bottom - display.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstPageId + i)), instance_, this);
     if (!window)
       return false;
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    containers_[static_cast<int>(page)] = window;
+    containers_[static_cast<int>(kPages[i].container)] = window;
   }
   return true;
 }
@@ -212,12 +204,8 @@ HWND Form1::createControl(int index) {
   if (!window)
     return nullptr;
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(artwork_.font(entry.font)), FALSE);
-  if (entry.kind == Kind::panel)
-    containers_[static_cast<int>(Container::picture1)] = window;
-  if (entry.kind == Kind::frame) {
-    containers_[static_cast<int>(
-        entry.container == Container::settings ? Container::frame1 : Container::frame2)] = window;
-  }
+  if (entry.provides != Container::form)
+    containers_[static_cast<int>(entry.provides)] = window;
   return window;
 }
 
@@ -228,17 +216,14 @@ HWND Form1::parentOf(Container container) const {
 RECT Form1::placeOf(const ControlEntry& entry) const {
   RECT place = {px(entry.left), px(entry.top), px(entry.left + entry.width),
                 px(entry.top + entry.height)};
-  const bool onPage = entry.container == Container::welcome ||
-                      entry.container == Container::settings ||
-                      entry.container == Container::perspective;
-  if (onPage)
+  if (isPage(entry.container))
     OffsetRect(&place, -pageOffset_.x, -pageOffset_.y);
   return place;
 }
 
 void Form1::show() {
   ShowWindow(window_, SW_SHOW);  // which also activates it
-  SetFocus(control("SSTab1"));
+  SetFocus(control(Ctl::SSTab1));
 }
 
 int Form1::run() {
@@ -252,33 +237,31 @@ int Form1::run() {
   return 0;
 }
 
-HWND Form1::control(const char* name) const {
-  const int index = controlIndex(name);
-  return index < 0 ? nullptr : controls_[index];
-}
-
-int Form1::indexOf(HWND control) const {
-  for (int i = 0; i < kControlCount; ++i) {
-    if (controls_[i] == control)
-      return i;
-  }
-  return -1;
+int Form1::indexOf(int id, HWND window) const {
+  const int index = id - kFirstControlId;
+  // Another window may carry the same id (a combo box's own edit box, a dialog's button).
+  if (index < 0 || index >= kControlCount || !window || controls_[index] != window)
+    return -1;
+  return index;
 }
 
 Container Form1::containerOf(HWND window) const {
-  for (int i = 0; i < static_cast<int>(containers_.size()); ++i) {
-    if (containers_[i] == window)
-      return static_cast<Container>(i);
-  }
+  const int index = indexOf(window);
+  if (index >= 0)
+    return kControls[index].provides;
+  const int page = GetDlgCtrlID(window) - kFirstPageId;
+  if (page >= 0 && page < kPageCount &&
+      containers_[static_cast<int>(kPages[page].container)] == window)
+    return kPages[page].container;
   return Container::form;
 }
 
 int Form1::selectedTab() const {
-  return static_cast<int>(SendMessageA(control("SSTab1"), TCM_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageA(control(Ctl::SSTab1), TCM_GETCURSEL, 0, 0));
 }
 
 std::int16_t Form1::number(Field field) const {
-  HWND box = control(kFieldControls[static_cast<int>(field)]);
+  HWND box = control(controlOf(field));
   if (fieldInfo(field).rule == Rule::slider) {
     return static_cast<std::int16_t>(SendMessageA(box, SBM_GETPOS, 0, 0));
   }
@@ -292,14 +275,14 @@ std::string Form1::textOf(HWND box) {
 }
 
 std::string Form1::text(Field field) const {
-  return textOf(control(kFieldControls[static_cast<int>(field)]));
+  return textOf(control(controlOf(field)));
 }
 
 bool Form1::setNumber(Field field, std::int16_t value) {
   // The rule decides before the control is touched: a scroll bar would clamp silently.
   if (!accepts(field, value))
     return false;
-  HWND box = control(kFieldControls[static_cast<int>(field)]);
+  HWND box = control(controlOf(field));
   if (fieldInfo(field).rule != Rule::slider) {
     SendMessageA(box, BM_SETCHECK, value, 0);
     return true;
@@ -318,7 +301,7 @@ bool Form1::setNumber(Field field, std::int16_t value) {
 bool Form1::setText(Field field, const std::string& value) {
   if (isNumber(field))
     return false;
-  return SetWindowTextA(control(kFieldControls[static_cast<int>(field)]), value.c_str()) != 0;
+  return SetWindowTextA(control(controlOf(field)), value.c_str()) != 0;
 }
 
 }  // namespace morvane

@@ -35,7 +35,7 @@ class Form1 final : public DriverSettings {
   bool translate(MSG& message);
 
   HWND window() const { return window_; }
-  HWND control(const char* name) const;
+  HWND control(Ctl id) const { return controls_[static_cast<int>(id)]; }
   int dpi() const { return dpi_; }
   int selectedTab() const;
 
@@ -55,7 +55,9 @@ class Form1 final : public DriverSettings {
   HWND parentOf(Container container) const;
   RECT placeOf(const ControlEntry& entry) const;  // in its parent's client pixels
   int px(int twips) const { return MulDiv(twips, dpi_, 1440); }
-  int indexOf(HWND control) const;
+  // The row of one of the form's controls, from its window id; -1 for any other window.
+  int indexOf(int id, HWND window) const;
+  int indexOf(HWND window) const { return window ? indexOf(GetDlgCtrlID(window), window) : -1; }
   static std::string textOf(HWND box);  // the whole text, however long
   Container containerOf(HWND window) const;
 
@@ -87,8 +89,8 @@ class Form1 final : public DriverSettings {
   HINSTANCE instance_ = nullptr;
   HWND owner_ = nullptr;  // hidden, so that the form stays off the taskbar
   HWND window_ = nullptr;
-  std::array<HWND, 7> containers_{};  // by Container
-  POINT pageOffset_{};                // the tab pages' origin within SSTab1, in pixels
+  std::array<HWND, kContainerCount> containers_{};  // by Container
+  POINT pageOffset_{};  // the tab pages' origin within SSTab1, in pixels
   std::vector<HWND> controls_ = std::vector<HWND>(kControlCount);  // by table index
   int dpi_ = 96;
   bool ready_ = false;  // events are ignored while the controls are being made

@@ -68,72 +68,70 @@ class Window : public ::testing::Test {
     form_.show();
     pump(form_, 100);
   }
-  HWND c(const char* name) { return form_.control(name); }
-  void click(const char* name) { SendMessageA(c(name), BM_CLICK, 0, 0); }
+  HWND c(Ctl id) { return form_.control(id); }
+  void click(Ctl id) { SendMessageA(c(id), BM_CLICK, 0, 0); }
   // Replaces a box's whole text in one edit, as pasting over a selection does.
-  void paste(const char* name, const std::string& text) {
-    SendMessageA(c(name), EM_SETSEL, 0, -1);
-    SendMessageA(c(name), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  void paste(Ctl id, const std::string& text) {
+    SendMessageA(c(id), EM_SETSEL, 0, -1);
+    SendMessageA(c(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
   }
-  void selectTab(int tab) { SendMessageA(c("SSTab1"), TCM_SETCURSEL, tab, 0); }
+  void selectTab(int tab) { SendMessageA(c(Ctl::SSTab1), TCM_SETCURSEL, tab, 0); }
   // A scroll bar reports to the window it sits in, with itself as lParam.
-  void scroll(const char* name, int code, int position = 0) {
-    SendMessageA(GetParent(c(name)), WM_HSCROLL, MAKEWPARAM(code, position),
-                 reinterpret_cast<LPARAM>(c(name)));
+  void scroll(Ctl id, int code, int position = 0) {
+    SendMessageA(GetParent(c(id)), WM_HSCROLL, MAKEWPARAM(code, position),
+                 reinterpret_cast<LPARAM>(c(id)));
   }
-  int position(const char* name) {
-    return static_cast<int>(SendMessageA(c(name), SBM_GETPOS, 0, 0));
-  }
-  int check(const char* name) { return static_cast<int>(SendMessageA(c(name), BM_GETCHECK, 0, 0)); }
+  int position(Ctl id) { return static_cast<int>(SendMessageA(c(id), SBM_GETPOS, 0, 0)); }
+  int check(Ctl id) { return static_cast<int>(SendMessageA(c(id), BM_GETCHECK, 0, 0)); }
 
   RecordingHost recording_;
   Form1 form_;
 };
 
 struct Expected {
-  const char* name;
+  Ctl id;
   const char* text;
   int value;  // check state or slider position; -1 where there is none
 };
 
 TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
   const Expected table[] = {
-      {"Command6", "Run App", -1},
-      {"Command1", "Apply", -1},
-      {"Command2", "Close", -1},
-      {"Label8", "Morvane", -1},
-      {"Label2", "Here is where you save && load settings for certain applications", -1},
-      {"Label3", "Setting Name :", -1},
-      {"Combo1", "Your Changed Settings", -1},
-      {"Command3", "Save Setting File", -1},
-      {"Command4", "Load Setting File", -1},
-      {"Label4", "Application to run (if any)", -1},
-      {"Text1", "", -1},
-      {"Command5", "...", -1},
-      {"Check1", "Do not wait after doing 3D operations", 0},
-      {"Check2", "Page Flipping - Faster but may not work in all programs or may flicker too much",
-       0},
-      {"Check3", "Use Fast Colour Fills", 0},
-      {"Label6", "F A S T", -1},
-      {"Label12", "S L O W", -1},
-      {"Label14", "S L O W", -1},
-      {"Label15", "F A S T", -1},
-      {"Text2", "0", -1},
-      {"Check4", "Sub Division Speed Boost (Not very much)", 0},
-      {"HScroll1", "", 10},
-      {"HScroll2", "", 0},
+      {Ctl::Command6, "Run App", -1},
+      {Ctl::Command1, "Apply", -1},
+      {Ctl::Command2, "Close", -1},
+      {Ctl::Label8, "Morvane", -1},
+      {Ctl::Label2, "Here is where you save && load settings for certain applications", -1},
+      {Ctl::Label3, "Setting Name :", -1},
+      {Ctl::Combo1, "Your Changed Settings", -1},
+      {Ctl::Command3, "Save Setting File", -1},
+      {Ctl::Command4, "Load Setting File", -1},
+      {Ctl::Label4, "Application to run (if any)", -1},
+      {Ctl::Text1, "", -1},
+      {Ctl::Command5, "...", -1},
+      {Ctl::Check1, "Do not wait after doing 3D operations", 0},
+      {Ctl::Check2,
+       "Page Flipping - Faster but may not work in all programs or may flicker too much", 0},
+      {Ctl::Check3, "Use Fast Colour Fills", 0},
+      {Ctl::Label6, "F A S T", -1},
+      {Ctl::Label12, "S L O W", -1},
+      {Ctl::Label14, "S L O W", -1},
+      {Ctl::Label15, "F A S T", -1},
+      {Ctl::Text2, "0", -1},
+      {Ctl::Check4, "Sub Division Speed Boost (Not very much)", 0},
+      {Ctl::HScroll1, "", 10},
+      {Ctl::HScroll2, "", 0},
   };
   for (const Expected& e : table) {
-    SCOPED_TRACE(e.name);
-    ASSERT_NE(c(e.name), nullptr);
-    EXPECT_EQ(textOf(c(e.name)), e.text);
+    SCOPED_TRACE(testing::Message() << "row " << static_cast<int>(e.id) << ", " << e.text);
+    ASSERT_NE(c(e.id), nullptr);
+    EXPECT_EQ(textOf(c(e.id)), e.text);
     if (e.value >= 0) {
-      const bool slider = std::string(e.name).rfind("HScroll", 0) == 0;
-      EXPECT_EQ(slider ? position(e.name) : check(e.name), e.value);
+      const bool slider = entryOf(e.id).kind == Kind::scroll;
+      EXPECT_EQ(slider ? position(e.id) : check(e.id), e.value);
     }
   }
-  EXPECT_EQ(textOf(c("Label9")).rfind("This application allows you to change settings", 0), 0u);
-  EXPECT_EQ(textOf(c("Label13")).rfind("The next setting directly affects", 0), 0u);
+  EXPECT_EQ(textOf(c(Ctl::Label9)).rfind("This application allows you to change settings", 0), 0u);
+  EXPECT_EQ(textOf(c(Ctl::Label13)).rfind("The next setting directly affects", 0), 0u);
 
   // Every windowed control of the table stands where the table puts it, scaled for the DPI.
   const int dpi = form_.dpi();
@@ -141,8 +139,8 @@ TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
     const ControlEntry& entry = kControls[i];
     if (entry.kind == Kind::image || entry.kind == Kind::combo)
       continue;  // combo: list height
-    SCOPED_TRACE(entry.name);
-    HWND window = c(entry.name);
+    SCOPED_TRACE(testing::Message() << "row " << i << ", " << entry.text);
+    HWND window = c(entry.id);
     RECT rect;
     GetWindowRect(window, &rect);
     EXPECT_EQ(rect.right - rect.left,
@@ -161,52 +159,52 @@ TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
   EXPECT_EQ(client.right, MulDiv(kFormWidth, dpi, 1440));
   EXPECT_EQ(client.bottom, MulDiv(kFormHeight, dpi, 1440));
   EXPECT_EQ(form_.selectedTab(), 0);
-  EXPECT_TRUE(IsWindowVisible(c("Label9")));
-  EXPECT_FALSE(IsWindowVisible(c("Check1")));
+  EXPECT_TRUE(IsWindowVisible(c(Ctl::Label9)));
+  EXPECT_FALSE(IsWindowVisible(c(Ctl::Check1)));
 }
 
 TEST_F(Window, NumberBoxAndSliderFollowEachOther) {
   selectTab(2);
-  paste("Text2", "");
+  paste(Ctl::Text2, "");
   for (char digit : std::string("128")) {  // each key on the way moves the slider
-    SendMessageA(c("Text2"), WM_CHAR, digit, 0);
-    EXPECT_EQ(textOf(c("Text2")), std::to_string(position("HScroll2")));
+    SendMessageA(c(Ctl::Text2), WM_CHAR, digit, 0);
+    EXPECT_EQ(textOf(c(Ctl::Text2)), std::to_string(position(Ctl::HScroll2)));
   }
-  EXPECT_EQ(position("HScroll2"), 128);
+  EXPECT_EQ(position(Ctl::HScroll2), 128);
   for (const char* typed : {"300", "letters", "", "-1"}) {
     SCOPED_TRACE(typed);
-    paste("Text2", typed);
-    EXPECT_EQ(position("HScroll2"), 128);
-    EXPECT_EQ(textOf(c("Text2")), typed);  // the box keeps what was typed
+    paste(Ctl::Text2, typed);
+    EXPECT_EQ(position(Ctl::HScroll2), 128);
+    EXPECT_EQ(textOf(c(Ctl::Text2)), typed);  // the box keeps what was typed
   }
   // Dragging updates the box at every step; arrows and the track move by one.
   for (int step : {40, 41, 42}) {
-    scroll("HScroll2", SB_THUMBTRACK, step);
-    EXPECT_EQ(textOf(c("Text2")), std::to_string(step));
+    scroll(Ctl::HScroll2, SB_THUMBTRACK, step);
+    EXPECT_EQ(textOf(c(Ctl::Text2)), std::to_string(step));
   }
-  scroll("HScroll2", SB_THUMBPOSITION, 42);
-  scroll("HScroll2", SB_LINERIGHT);
-  EXPECT_EQ(textOf(c("Text2")), "43");
-  scroll("HScroll2", SB_PAGELEFT);
-  scroll("HScroll2", SB_PAGELEFT);
-  EXPECT_EQ(position("HScroll2"), 41);
-  EXPECT_EQ(textOf(c("Text2")), "41");
-  scroll("HScroll2", SB_RIGHT);
-  EXPECT_EQ(textOf(c("Text2")), "256");
-  scroll("HScroll2", SB_LINERIGHT);  // already at the end
-  EXPECT_EQ(position("HScroll2"), 256);
+  scroll(Ctl::HScroll2, SB_THUMBPOSITION, 42);
+  scroll(Ctl::HScroll2, SB_LINERIGHT);
+  EXPECT_EQ(textOf(c(Ctl::Text2)), "43");
+  scroll(Ctl::HScroll2, SB_PAGELEFT);
+  scroll(Ctl::HScroll2, SB_PAGELEFT);
+  EXPECT_EQ(position(Ctl::HScroll2), 41);
+  EXPECT_EQ(textOf(c(Ctl::Text2)), "41");
+  scroll(Ctl::HScroll2, SB_RIGHT);
+  EXPECT_EQ(textOf(c(Ctl::Text2)), "256");
+  scroll(Ctl::HScroll2, SB_LINERIGHT);  // already at the end
+  EXPECT_EQ(position(Ctl::HScroll2), 256);
 
   // HScroll1 changes nothing else.
-  scroll("HScroll1", SB_LINELEFT);
-  EXPECT_EQ(position("HScroll1"), 9);
-  EXPECT_EQ(position("HScroll2"), 256);
-  EXPECT_EQ(textOf(c("Text2")), "256");
+  scroll(Ctl::HScroll1, SB_LINELEFT);
+  EXPECT_EQ(position(Ctl::HScroll1), 9);
+  EXPECT_EQ(position(Ctl::HScroll2), 256);
+  EXPECT_EQ(textOf(c(Ctl::Text2)), "256");
   // The rule refuses before the control could clamp.
   EXPECT_FALSE(form_.setNumber(Field::texPerspLevel, 11));
   EXPECT_FALSE(form_.setNumber(Field::quad2Linear, 257));
   EXPECT_FALSE(form_.setNumber(Field::quad2Linear, -1));
-  EXPECT_EQ(position("HScroll1"), 9);
-  EXPECT_EQ(position("HScroll2"), 256);
+  EXPECT_EQ(position(Ctl::HScroll1), 9);
+  EXPECT_EQ(position(Ctl::HScroll2), 256);
 }
 
 // The face a control's font asks for and the face the system gave it.
@@ -226,24 +224,24 @@ std::pair<std::string, std::string> facesOf(HWND control) {
 TEST_F(Window, EveryFaceAskedForIsOneOfWinesOwnNotALinuxSubstitute) {
   // A Linux substitute has other metrics, so labels lose lines.
   const struct {
-    const char* control;
+    Ctl control;
     const char* face;
   } cases[] = {
-      {"Label8", "Tahoma"},         // bold, 8.25 point
-      {"Label9", "Tahoma"},         // 8.25 point
-      {"Label1", "Tahoma"},         // 6.75 point
-      {"Check2", "MS Sans Serif"},  // the dialog font, on every other control
-      {"Text2", "MS Sans Serif"},
+      {Ctl::Label8, "Tahoma"},         // bold, 8.25 point
+      {Ctl::Label9, "Tahoma"},         // 8.25 point
+      {Ctl::Label1, "Tahoma"},         // 6.75 point
+      {Ctl::Check2, "MS Sans Serif"},  // the dialog font, on every other control
+      {Ctl::Text2, "MS Sans Serif"},
   };
   for (const auto& row : cases) {
-    SCOPED_TRACE(row.control);
+    SCOPED_TRACE(testing::Message() << "row " << static_cast<int>(row.control));
     EXPECT_EQ(facesOf(c(row.control)).first, row.face);
   }
   for (int i = 0; i < kControlCount; ++i) {
-    HWND control = c(kControls[i].name);
+    HWND control = c(kControls[i].id);
     if (!control || !SendMessageA(control, WM_GETFONT, 0, 0))
       continue;  // no text of its own
-    SCOPED_TRACE(kControls[i].name);
+    SCOPED_TRACE(testing::Message() << "row " << i << ", " << kControls[i].text);
     const auto faces = facesOf(control);
     EXPECT_EQ(faces.second, faces.first);
   }
@@ -262,34 +260,34 @@ TEST_F(Window, NumberBoxShowsTheSlidersValueOnceTheUserMovesOn) {
   };
   for (const auto& row : cases) {
     SCOPED_TRACE(row.typed);
-    SetFocus(c("Text2"));
-    paste("Text2", row.typed);
+    SetFocus(c(Ctl::Text2));
+    paste(Ctl::Text2, row.typed);
     pump(form_, 50);
-    EXPECT_EQ(textOf(c("Text2")), row.typed);  // typing stays free while the box has the focus
+    EXPECT_EQ(textOf(c(Ctl::Text2)), row.typed);  // typing stays free while the box has the focus
     pressKeys({VK_TAB});
     pump(form_, 150);
-    ASSERT_NE(GetFocus(), c("Text2"));
-    EXPECT_EQ(position("HScroll2"), row.slider);
-    EXPECT_EQ(textOf(c("Text2")), row.shown);
+    ASSERT_NE(GetFocus(), c(Ctl::Text2));
+    EXPECT_EQ(position(Ctl::HScroll2), row.slider);
+    EXPECT_EQ(textOf(c(Ctl::Text2)), row.shown);
   }
 
   // A long paste is cut at the box's limit at once.
-  SetFocus(c("Text2"));
-  paste("Text2", std::string(100000, '1'));
-  EXPECT_EQ(textOf(c("Text2")), std::string(kNumberBoxLimit, '1'));
-  EXPECT_EQ(position("HScroll2"), 77);
+  SetFocus(c(Ctl::Text2));
+  paste(Ctl::Text2, std::string(100000, '1'));
+  EXPECT_EQ(textOf(c(Ctl::Text2)), std::string(kNumberBoxLimit, '1'));
+  EXPECT_EQ(position(Ctl::HScroll2), 77);
 }
 
 TEST_F(Window, CheckBoxClicksToggleAndCheckAGrayedBox) {
   selectTab(1);
-  click("Check1");
-  EXPECT_EQ(check("Check1"), BST_CHECKED);
-  click("Check1");
-  EXPECT_EQ(check("Check1"), BST_UNCHECKED);
+  click(Ctl::Check1);
+  EXPECT_EQ(check(Ctl::Check1), BST_CHECKED);
+  click(Ctl::Check1);
+  EXPECT_EQ(check(Ctl::Check1), BST_UNCHECKED);
   ASSERT_TRUE(form_.setNumber(Field::pageFlipping, 2));
-  EXPECT_EQ(check("Check2"), BST_INDETERMINATE);
-  click("Check2");
-  EXPECT_EQ(check("Check2"), BST_CHECKED);
+  EXPECT_EQ(check(Ctl::Check2), BST_INDETERMINATE);
+  click(Ctl::Check2);
+  EXPECT_EQ(check(Ctl::Check2), BST_CHECKED);
 }
 
 TEST_F(Window, SaveAndLoadThroughTheWindowAndCancelledDialogsChangeNothing) {
@@ -298,31 +296,31 @@ TEST_F(Window, SaveAndLoadThroughTheWindowAndCancelledDialogsChangeNothing) {
                            "\r\n\r\n2\r\n1\r\n0\r\n4\r\n200\r\n1\r\nQuake\r\nC:\\q\\q.exe\r\n";
   recording_.files["C:\\in.mvs"] = file;
   recording_.dialogAnswers = {"C:\\in.mvs", "C:\\out", "C:\\Games\\doom.exe"};
-  click("Command4");
-  EXPECT_EQ(check("Check1"), BST_INDETERMINATE);  // a 2 shows grayed
-  EXPECT_EQ(check("Check2"), BST_CHECKED);
-  EXPECT_EQ(check("Check3"), BST_UNCHECKED);
-  EXPECT_EQ(position("HScroll1"), 4);
-  EXPECT_EQ(position("HScroll2"), 200);
-  EXPECT_EQ(textOf(c("Text2")), "200");  // loading moves the slider, so the box follows
-  EXPECT_EQ(check("Check4"), BST_CHECKED);
-  EXPECT_EQ(textOf(c("Combo1")), "Quake");
-  EXPECT_EQ(textOf(c("Text1")), "C:\\q\\q.exe");
+  click(Ctl::Command4);
+  EXPECT_EQ(check(Ctl::Check1), BST_INDETERMINATE);  // a 2 shows grayed
+  EXPECT_EQ(check(Ctl::Check2), BST_CHECKED);
+  EXPECT_EQ(check(Ctl::Check3), BST_UNCHECKED);
+  EXPECT_EQ(position(Ctl::HScroll1), 4);
+  EXPECT_EQ(position(Ctl::HScroll2), 200);
+  EXPECT_EQ(textOf(c(Ctl::Text2)), "200");  // loading moves the slider, so the box follows
+  EXPECT_EQ(check(Ctl::Check4), BST_CHECKED);
+  EXPECT_EQ(textOf(c(Ctl::Combo1)), "Quake");
+  EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\q\\q.exe");
 
-  click("Command3");
+  click(Ctl::Command3);
   EXPECT_EQ(recording_.files["C:\\out"], file);
-  click("Command5");
-  EXPECT_EQ(textOf(c("Text1")), "C:\\Games\\doom.exe");
+  click(Ctl::Command5);
+  EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\Games\\doom.exe");
 
   // No answers left: every dialog is cancelled.
   const std::size_t files = recording_.files.size();
-  click("Command3");
-  click("Command4");
-  click("Command5");
+  click(Ctl::Command3);
+  click(Ctl::Command4);
+  click(Ctl::Command5);
   EXPECT_EQ(recording_.files.size(), files);
   EXPECT_TRUE(recording_.messages.empty());
-  EXPECT_EQ(position("HScroll2"), 200);
-  EXPECT_EQ(textOf(c("Text1")), "C:\\Games\\doom.exe");
+  EXPECT_EQ(position(Ctl::HScroll2), 200);
+  EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\Games\\doom.exe");
   ASSERT_EQ(recording_.dialogRequests.size(), 6u);
   EXPECT_EQ(recording_.dialogRequests[0].title, "Open Settings");
   EXPECT_EQ(recording_.dialogRequests[1].title, "Save Settings");
@@ -330,11 +328,11 @@ TEST_F(Window, SaveAndLoadThroughTheWindowAndCancelledDialogsChangeNothing) {
 }
 
 TEST_F(Window, KeyboardSwitchesTabsMovesFocusAndPressesButtons) {
-  SetFocus(c("SSTab1"));
+  SetFocus(c(Ctl::SSTab1));
   pressKeys({VK_CONTROL, VK_TAB});
   pump(form_, 300);
   EXPECT_EQ(form_.selectedTab(), 1);
-  EXPECT_TRUE(IsWindowVisible(c("Check1")));
+  EXPECT_TRUE(IsWindowVisible(c(Ctl::Check1)));
   pressKeys({VK_CONTROL, VK_SHIFT, VK_TAB});
   pressKeys({VK_CONTROL, VK_SHIFT, VK_TAB});
   pump(form_, 300);
@@ -342,29 +340,29 @@ TEST_F(Window, KeyboardSwitchesTabsMovesFocusAndPressesButtons) {
 
   // Tab walks the controls of the shown page, then the tab strip and the buttons; Shift+Tab
   // walks back.
-  SetFocus(c("Check4"));
-  const char* const order[] = {"SSTab1", "Command6", "Command1", "Command2", "HScroll1"};
-  for (const char* next : order) {
+  SetFocus(c(Ctl::Check4));
+  const Ctl order[] = {Ctl::SSTab1, Ctl::Command6, Ctl::Command1, Ctl::Command2, Ctl::HScroll1};
+  for (Ctl next : order) {
     pressKeys({VK_TAB});
     pump(form_, 150);
-    EXPECT_EQ(GetFocus(), c(next)) << next;
+    EXPECT_EQ(GetFocus(), c(next)) << "row " << static_cast<int>(next);
   }
-  for (const char* back : {"Command2", "Command1", "Command6", "SSTab1", "Check4"}) {
+  for (Ctl back : {Ctl::Command2, Ctl::Command1, Ctl::Command6, Ctl::SSTab1, Ctl::Check4}) {
     pressKeys({VK_SHIFT, VK_TAB});
     pump(form_, 150);
-    EXPECT_EQ(GetFocus(), c(back)) << back;
+    EXPECT_EQ(GetFocus(), c(back)) << "row " << static_cast<int>(back);
   }
   pressKeys({VK_SPACE});
   pump(form_, 200);
-  EXPECT_EQ(check("Check4"), BST_CHECKED);
+  EXPECT_EQ(check(Ctl::Check4), BST_CHECKED);
 
   // Enter and Space press the focused button; Alt+F4 acts as "Close".
   recording_.dialogAnswers = {"", ""};
   selectTab(1);
-  SetFocus(c("Command5"));
+  SetFocus(c(Ctl::Command5));
   pressKeys({VK_RETURN});
   pump(form_, 200);
-  SetFocus(c("Command4"));
+  SetFocus(c(Ctl::Command4));
   pressKeys({VK_SPACE});
   pump(form_, 200);
   ASSERT_EQ(recording_.dialogRequests.size(), 2u);
@@ -406,22 +404,22 @@ TEST_F(Window, DroppedSettingFileLoadsAndAnyOtherFileFillsTheApplication) {
 
   // An application first: only its box changes.
   drop({"C:\\Games\\doom.exe"});
-  EXPECT_EQ(textOf(c("Text1")), "C:\\Games\\doom.exe");
-  EXPECT_EQ(textOf(c("Combo1")), "Your Changed Settings");
-  EXPECT_EQ(position("HScroll1"), 10);
-  EXPECT_EQ(check("Check1"), BST_UNCHECKED);
+  EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\Games\\doom.exe");
+  EXPECT_EQ(textOf(c(Ctl::Combo1)), "Your Changed Settings");
+  EXPECT_EQ(position(Ctl::HScroll1), 10);
+  EXPECT_EQ(check(Ctl::Check1), BST_UNCHECKED);
 
   // Several at once: the first counts, and a setting file loads all eight values.
   drop({"C:\\drop\\quake.mvs", "C:\\Games\\doom2.exe"});
-  EXPECT_EQ(check("Check1"), BST_INDETERMINATE);
-  EXPECT_EQ(check("Check2"), BST_CHECKED);
-  EXPECT_EQ(check("Check3"), BST_UNCHECKED);
-  EXPECT_EQ(position("HScroll1"), 4);
-  EXPECT_EQ(position("HScroll2"), 200);
-  EXPECT_EQ(textOf(c("Text2")), "200");
-  EXPECT_EQ(check("Check4"), BST_CHECKED);
-  EXPECT_EQ(textOf(c("Combo1")), "Dropped");
-  EXPECT_EQ(textOf(c("Text1")), "C:\\q\\q.exe");
+  EXPECT_EQ(check(Ctl::Check1), BST_INDETERMINATE);
+  EXPECT_EQ(check(Ctl::Check2), BST_CHECKED);
+  EXPECT_EQ(check(Ctl::Check3), BST_UNCHECKED);
+  EXPECT_EQ(position(Ctl::HScroll1), 4);
+  EXPECT_EQ(position(Ctl::HScroll2), 200);
+  EXPECT_EQ(textOf(c(Ctl::Text2)), "200");
+  EXPECT_EQ(check(Ctl::Check4), BST_CHECKED);
+  EXPECT_EQ(textOf(c(Ctl::Combo1)), "Dropped");
+  EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\q\\q.exe");
   EXPECT_TRUE(recording_.messages.empty());
 
   // A wrong first line: the message once, as "Load Setting File" shows it.
@@ -454,18 +452,18 @@ class RealHostWindow : public ::testing::Test {
     pump(form_, 100);
     morvane_test::deleteDriverKeys();
   }
-  HWND c(const char* name) { return form_.control(name); }
+  HWND c(Ctl id) { return form_.control(id); }
 
   CountingHost host_;
   Form1 form_{host_};
 };
 
 TEST_F(RealHostWindow, EnterOnApplyReachesTheRegistryExactlyOnce) {
-  SendMessageA(c("SSTab1"), TCM_SETCURSEL, 1, 0);
-  SendMessageA(c("Check2"), BM_CLICK, 0, 0);
+  SendMessageA(c(Ctl::SSTab1), TCM_SETCURSEL, 1, 0);
+  SendMessageA(c(Ctl::Check2), BM_CLICK, 0, 0);
   // Enter on the focused "Apply": Apply's own keystroke must not land on the button again.
   SetForegroundWindow(form_.window());
-  SetFocus(c("Command1"));
+  SetFocus(c(Ctl::Command1));
   pressKeys({VK_RETURN});
   pump(form_, 2500);
   EXPECT_EQ(host_.imports.load(), 1);
@@ -488,11 +486,11 @@ class RealHostWindowWithoutNewerFunctions : public RealHostWindow {
 };
 
 TEST_F(RealHostWindowWithoutNewerFunctions, ApplyAndRunAppFromTheWindow) {
-  EXPECT_EQ(SendMessageA(c("SSTab1"), TCM_GETITEMCOUNT, 0, 0), 3);
-  SendMessageA(c("SSTab1"), TCM_SETCURSEL, 1, 0);
-  SendMessageA(c("Check2"), BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageA(c(Ctl::SSTab1), TCM_GETITEMCOUNT, 0, 0), 3);
+  SendMessageA(c(Ctl::SSTab1), TCM_SETCURSEL, 1, 0);
+  SendMessageA(c(Ctl::Check2), BM_CLICK, 0, 0);
   SetForegroundWindow(form_.window());
-  SetFocus(c("Command1"));
+  SetFocus(c(Ctl::Command1));
   pressKeys({VK_RETURN});
   pump(form_, 2500);
   EXPECT_EQ(host_.imports.load(), 1);
@@ -502,8 +500,8 @@ TEST_F(RealHostWindowWithoutNewerFunctions, ApplyAndRunAppFromTheWindow) {
   const std::string out = morvane_test::binDir() + "probe out.txt";
   DeleteFileA(out.c_str());
   SetEnvironmentVariableA("MORVANE_PROBE_OUT", out.c_str());
-  SetWindowTextA(c("Text1"), (morvane_test::binDir() + "probe.exe").c_str());
-  SendMessageA(c("Command6"), BM_CLICK, 0, 0);
+  SetWindowTextA(c(Ctl::Text1), (morvane_test::binDir() + "probe.exe").c_str());
+  SendMessageA(c(Ctl::Command6), BM_CLICK, 0, 0);
   pump(form_, 500);
   EXPECT_EQ(host_.imports.load(), 2);
   EXPECT_TRUE(waitFor([&] { return readFileBytes(out) != "<missing>"; }, 10000))
@@ -536,14 +534,14 @@ TEST_F(RealHostWindow, TheSystemOpenDialogLoadsTheChosenFile) {
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     answered = true;
   });
-  SendMessageA(c("SSTab1"), TCM_SETCURSEL, 1, 0);
-  SendMessageA(c("Command4"), BM_CLICK, 0, 0);  // returns once the dialog is closed
+  SendMessageA(c(Ctl::SSTab1), TCM_SETCURSEL, 1, 0);
+  SendMessageA(c(Ctl::Command4), BM_CLICK, 0, 0);  // returns once the dialog is closed
   user.join();
   ASSERT_TRUE(answered.load());
-  EXPECT_EQ(SendMessageA(c("HScroll2"), SBM_GETPOS, 0, 0), 77);
-  EXPECT_EQ(textOf(c("Text2")), "77");
-  EXPECT_EQ(textOf(c("Combo1")), "From the dialog");
-  EXPECT_EQ(SendMessageA(c("Check3"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(c(Ctl::HScroll2), SBM_GETPOS, 0, 0), 77);
+  EXPECT_EQ(textOf(c(Ctl::Text2)), "77");
+  EXPECT_EQ(textOf(c(Ctl::Combo1)), "From the dialog");
+  EXPECT_EQ(SendMessageA(c(Ctl::Check3), BM_GETCHECK, 0, 0), BST_CHECKED);
   DeleteFileA(path.c_str());
 }
 
