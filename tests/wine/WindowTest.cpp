@@ -60,11 +60,19 @@ void pressKeys(std::initializer_list<WORD> keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-class Window : public ::testing::Test {
+// The real host needs the window as owner of its message boxes and dialogs; a fake does not.
+void ownBy(Win32Host& host, HWND window) {
+  host.setOwner(window);
+}
+void ownBy(Host&, HWND) {}
+
+// Form1 made and shown as WinMain makes it, over the host it is given.
+template <class HostType>
+class FormWith : public ::testing::Test {
  protected:
-  explicit Window(Host* host = nullptr) : form_(host ? *host : recording_) {}
   void SetUp() override {
     ASSERT_TRUE(form_.create(GetModuleHandleA(nullptr)));
+    ownBy(host_, form_.window());
     form_.show();
     pump(form_, 100);
   }
@@ -84,9 +92,11 @@ class Window : public ::testing::Test {
   int position(Ctl id) { return static_cast<int>(SendMessageA(c(id), SBM_GETPOS, 0, 0)); }
   int check(Ctl id) { return static_cast<int>(SendMessageA(c(id), BM_GETCHECK, 0, 0)); }
 
-  RecordingHost recording_;
-  Form1 form_;
+  HostType host_;
+  Form1 form_{host_};
 };
+
+using Window = FormWith<RecordingHost>;
 
 struct Expected {
   Ctl id;
@@ -133,20 +143,34 @@ TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
   EXPECT_EQ(textOf(c(Ctl::Label9)).rfind("This application allows you to change settings", 0), 0u);
   EXPECT_EQ(textOf(c(Ctl::Label13)).rfind("The next setting directly affects", 0), 0u);
 
-  // Every windowed control of the table stands where the table puts it, scaled for the DPI.
+  // Every windowed control of the table stands where the table puts it, scaled for the DPI: its
+  // size, and its place within its container's client area. A control on a tab page is placed
+  // from the tab control's corner, as the layout was drawn, wherever the page itself begins.
   const int dpi = form_.dpi();
+  const auto px = [dpi](int twips) { return MulDiv(twips, dpi, kTwipsPerInch); };
+  RECT tab;
+  GetWindowRect(c(Ctl::SSTab1), &tab);
   for (int i = 0; i < kControlCount; ++i) {
     const ControlEntry& entry = kControls[i];
-    if (entry.kind == Kind::image || entry.kind == Kind::combo)
-      continue;  // combo: list height
+    if (entry.kind == Kind::image)
+      continue;  // windowless
     SCOPED_TRACE(testing::Message() << "row " << i << ", " << entry.text);
     HWND window = c(entry.id);
+    ASSERT_NE(window, nullptr);
     RECT rect;
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.right - rect.left,
-              MulDiv(entry.left + entry.width, dpi, 1440) - MulDiv(entry.left, dpi, 1440));
-    EXPECT_EQ(rect.bottom - rect.top,
-              MulDiv(entry.top + entry.height, dpi, 1440) - MulDiv(entry.top, dpi, 1440));
+    POINT origin = {0, 0};
+    if (isPage(entry.container)) {
+      origin = {tab.left, tab.top};
+    } else {
+      ClientToScreen(GetParent(window), &origin);
+    }
+    EXPECT_EQ(rect.left - origin.x, px(entry.left));
+    EXPECT_EQ(rect.top - origin.y, px(entry.top));
+    EXPECT_EQ(rect.right - rect.left, px(entry.left + entry.width) - px(entry.left));
+    if (entry.kind != Kind::combo) {  // a combo box's height includes its list
+      EXPECT_EQ(rect.bottom - rect.top, px(entry.top + entry.height) - px(entry.top));
+    }
   }
 
   // The window: its caption, no system menu, off the taskbar, its client area, Welcome first.
@@ -294,8 +318,8 @@ TEST_F(Window, SaveAndLoadThroughTheWindowAndCancelledDialogsChangeNothing) {
   selectTab(1);
   const std::string file = std::string(settingFileHeader) + "\r\n" + std::string(50, '-') +
                            "\r\n\r\n2\r\n1\r\n0\r\n4\r\n200\r\n1\r\nQuake\r\nC:\\q\\q.exe\r\n";
-  recording_.files["C:\\in.mvs"] = file;
-  recording_.dialogAnswers = {"C:\\in.mvs", "C:\\out", "C:\\Games\\doom.exe"};
+  host_.files["C:\\in.mvs"] = file;
+  host_.dialogAnswers = {"C:\\in.mvs", "C:\\out", "C:\\Games\\doom.exe"};
   click(Ctl::Command4);
   EXPECT_EQ(check(Ctl::Check1), BST_INDETERMINATE);  // a 2 shows grayed
   EXPECT_EQ(check(Ctl::Check2), BST_CHECKED);
@@ -308,23 +332,23 @@ TEST_F(Window, SaveAndLoadThroughTheWindowAndCancelledDialogsChangeNothing) {
   EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\q\\q.exe");
 
   click(Ctl::Command3);
-  EXPECT_EQ(recording_.files["C:\\out"], file);
+  EXPECT_EQ(host_.files["C:\\out"], file);
   click(Ctl::Command5);
   EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\Games\\doom.exe");
 
   // No answers left: every dialog is cancelled.
-  const std::size_t files = recording_.files.size();
+  const std::size_t files = host_.files.size();
   click(Ctl::Command3);
   click(Ctl::Command4);
   click(Ctl::Command5);
-  EXPECT_EQ(recording_.files.size(), files);
-  EXPECT_TRUE(recording_.messages.empty());
+  EXPECT_EQ(host_.files.size(), files);
+  EXPECT_TRUE(host_.messages.empty());
   EXPECT_EQ(position(Ctl::HScroll2), 200);
   EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\Games\\doom.exe");
-  ASSERT_EQ(recording_.dialogRequests.size(), 6u);
-  EXPECT_EQ(recording_.dialogRequests[0].title, "Open Settings");
-  EXPECT_EQ(recording_.dialogRequests[1].title, "Save Settings");
-  EXPECT_EQ(recording_.dialogRequests[2].title, "Select Application...");
+  ASSERT_EQ(host_.dialogRequests.size(), 6u);
+  EXPECT_EQ(host_.dialogRequests[0].title, "Open Settings");
+  EXPECT_EQ(host_.dialogRequests[1].title, "Save Settings");
+  EXPECT_EQ(host_.dialogRequests[2].title, "Select Application...");
 }
 
 TEST_F(Window, KeyboardSwitchesTabsMovesFocusAndPressesButtons) {
@@ -357,7 +381,7 @@ TEST_F(Window, KeyboardSwitchesTabsMovesFocusAndPressesButtons) {
   EXPECT_EQ(check(Ctl::Check4), BST_CHECKED);
 
   // Enter and Space press the focused button; Alt+F4 acts as "Close".
-  recording_.dialogAnswers = {"", ""};
+  host_.dialogAnswers = {"", ""};
   selectTab(1);
   SetFocus(c(Ctl::Command5));
   pressKeys({VK_RETURN});
@@ -365,12 +389,12 @@ TEST_F(Window, KeyboardSwitchesTabsMovesFocusAndPressesButtons) {
   SetFocus(c(Ctl::Command4));
   pressKeys({VK_SPACE});
   pump(form_, 200);
-  ASSERT_EQ(recording_.dialogRequests.size(), 2u);
-  EXPECT_EQ(recording_.dialogRequests[0].title, "Select Application...");
-  EXPECT_EQ(recording_.dialogRequests[1].title, "Open Settings");
+  ASSERT_EQ(host_.dialogRequests.size(), 2u);
+  EXPECT_EQ(host_.dialogRequests[0].title, "Select Application...");
+  EXPECT_EQ(host_.dialogRequests[1].title, "Open Settings");
   pressKeys({VK_MENU, VK_F4});
   pump(form_, 200);
-  EXPECT_TRUE(recording_.ended);
+  EXPECT_TRUE(host_.ended);
 }
 
 // A file list as the shell hands it to the window it is dropped on: DROPFILES followed by the
@@ -395,8 +419,8 @@ TEST_F(Window, DroppedSettingFileLoadsAndAnyOtherFileFillsTheApplication) {
   EXPECT_NE(GetWindowLongA(form_.window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
   const std::string body =
       std::string(50, '-') + "\r\n\r\n2\r\n1\r\n0\r\n4\r\n200\r\n1\r\nDropped\r\nC:\\q\\q.exe\r\n";
-  recording_.files["C:\\drop\\quake.mvs"] = std::string(settingFileHeader) + "\r\n" + body;
-  recording_.files["C:\\drop\\other.mvs"] = "Not the header\r\n" + body;
+  host_.files["C:\\drop\\quake.mvs"] = std::string(settingFileHeader) + "\r\n" + body;
+  host_.files["C:\\drop\\other.mvs"] = "Not the header\r\n" + body;
   auto drop = [&](const std::vector<std::string>& paths) {
     PostMessageA(form_.window(), WM_DROPFILES, reinterpret_cast<WPARAM>(shellDrop(paths)), 0);
     pump(form_, 100);
@@ -420,11 +444,11 @@ TEST_F(Window, DroppedSettingFileLoadsAndAnyOtherFileFillsTheApplication) {
   EXPECT_EQ(check(Ctl::Check4), BST_CHECKED);
   EXPECT_EQ(textOf(c(Ctl::Combo1)), "Dropped");
   EXPECT_EQ(textOf(c(Ctl::Text1)), "C:\\q\\q.exe");
-  EXPECT_TRUE(recording_.messages.empty());
+  EXPECT_TRUE(host_.messages.empty());
 
   // A wrong first line: the message once, as "Load Setting File" shows it.
   drop({"C:\\drop\\other.mvs"});
-  EXPECT_EQ(recording_.messages, std::vector<std::string>{invalidSettingFileMessage});
+  EXPECT_EQ(host_.messages, std::vector<std::string>{invalidSettingFileMessage});
 }
 
 // The real host, counting what it is asked to start.
@@ -443,19 +467,12 @@ const char* const kDriverValuesWithPageFlipping =
     "u32SubDivide=dword:0\nu32TexPerspLevel=sz:10\nu32Quad2Linear=dword:0\n"
     "DoNotWaitAfter3DOps=dword:0\nPageFlipping=dword:1\nUseFastColorFill=dword:0\n";
 
-class RealHostWindow : public ::testing::Test {
+class RealHostWindow : public FormWith<CountingHost> {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(form_.create(GetModuleHandleA(nullptr)));
-    host_.setOwner(form_.window());
-    form_.show();
-    pump(form_, 100);
+    FormWith::SetUp();
     morvane_test::deleteDriverKeys();
   }
-  HWND c(Ctl id) { return form_.control(id); }
-
-  CountingHost host_;
-  Form1 form_{host_};
 };
 
 TEST_F(RealHostWindow, EnterOnApplyReachesTheRegistryExactlyOnce) {
