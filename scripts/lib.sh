@@ -2,11 +2,10 @@
 # shellcheck shell=bash
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export HOME=${HOME:-/root}  # Wine keeps caches under it
+# shellcheck source=scripts/wine_env.sh
+source "$ROOT/scripts/wine_env.sh"
 WIN_BUILD="$ROOT/build/win64"
 export WINEPREFIX="$WIN_BUILD/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 
 PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
           wine wine64 fonts-wine xvfb x11-utils imagemagick valgrind clang libclang-rt-14-dev)
