@@ -8,7 +8,8 @@ WIN_BUILD="$ROOT/build/win64"
 export WINEPREFIX="$WIN_BUILD/wineprefix"
 
 PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
-          wine wine64 fonts-wine xvfb x11-utils imagemagick valgrind clang libclang-rt-14-dev)
+          wine wine64 fonts-wine xvfb x11-utils imagemagick valgrind clang libclang-rt-14-dev
+          clang-format shellcheck)
 
 # Installs whatever of PACKAGES is missing (Debian, as root).
 ensure_packages() {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# All tests: the portable core natively (ASan + UBSan, then valgrind, then a minute of fuzzing),
+# All tests: the formats of the sources and scripts, then the portable core natively (ASan + UBSan, then valgrind, then a minute of fuzzing),
 # then the Windows tree under Wine (unit tests again, the window, and the built exe end to end),
 # again the end-to-end, safe-save and window smoke tests with Wine reporting itself as Windows 98,
 # then the 32-bit build, which is compiled and linked but cannot run here, and a check of both
@@ -9,6 +9,12 @@ source "$(dirname "$0")/lib.sh"
 
 ensure_packages
 cd "$ROOT"
+
+echo "== formats: clang-format and shellcheck"
+mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+clang-format --dry-run --Werror "${sources[@]}"
+mapfile -t shell_scripts < <(git ls-files '*.sh' '*.sh.in' .ci/run)
+shellcheck "${shell_scripts[@]}"
 
 echo "== native"
 build native
