@@ -4,7 +4,7 @@
 #
 #   scripts/fuzz.sh [seconds]      (default 60)
 #
-# Builds the standalone fuzz project into build/fuzz, replays every input that ever failed
+# Builds the fuzz preset's tree (build/fuzz), replays every input that ever failed
 # (tests/fuzz/regressions), then fuzzes from a scratch corpus in build/fuzz/corpus, seeded from
 # tests/fuzz/corpus and kept between runs, and for the last tenth of the time from inputs with
 # megabyte lines (build/fuzz/corpus-long). Any finding is copied into tests/fuzz/regressions,
@@ -33,8 +33,12 @@ ARTIFACTS="$FUZZ_BUILD/artifacts"
 OPTIONS=(-max_len=2097152 -timeout=10 -rss_limit_mb=2048 -dict="$ROOT/tests/fuzz/mvs.dict")
 
 echo "== building the fuzz target"
-cmake -S tests/fuzz -B "$FUZZ_BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$FUZZ_BUILD"
+# A tree configured from tests/fuzz alone, as it once was, cannot be configured from the top.
+if [[ -f $FUZZ_BUILD/CMakeCache.txt ]] &&
+  ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$ROOT" "$FUZZ_BUILD/CMakeCache.txt"; then
+  rm -rf "$FUZZ_BUILD/CMakeCache.txt" "$FUZZ_BUILD/CMakeFiles"
+fi
+build fuzz
 
 # report_findings <what> <log>: copies what libFuzzer left in ARTIFACTS into the regressions,
 # prints the final line and fails.

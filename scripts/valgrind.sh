@@ -10,8 +10,7 @@ cd "$ROOT"
 PACKAGES=(cmake ninja-build g++ googletest valgrind); ensure_packages
 
 echo "== building the unit tests without sanitizers"
-cmake -S . -B build/valgrind -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=OFF >/dev/null
-cmake --build build/valgrind --target unit_tests
+build valgrind
 
 echo "== running them under memcheck"
 if valgrind --tool=memcheck --leak-check=full --error-exitcode=1 build/valgrind/bin/unit_tests; then

@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "RecordingHost.h"
 #include "driver_settings/DriverSettings.h"
 #include "driver_settings/Number.h"
-#include "host/RecordingHost.h"
 #include "setting_files/SettingFile.h"
 
 namespace morvane {

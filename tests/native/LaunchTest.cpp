@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RecordingHost.h"
 #include "driver_settings/RegistryPatch.h"
-#include "host/RecordingHost.h"
 #include "launch/RunApp.h"
 #include "launch/Startup.h"
 #include "setting_files/SettingFile.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "RecordingHost.h"
 #include "driver_settings/Apply.h"
 #include "driver_settings/RegistryPatch.h"
-#include "host/RecordingHost.h"
 
 namespace morvane {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/RecordingHost.h"
+#include "RecordingHost.h"
 #include "setting_files/FileCommands.h"
 #include "setting_files/SettingFile.h"
 

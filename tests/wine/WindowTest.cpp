@@ -8,10 +8,10 @@
 #include <atomic>
 #include <thread>
 
+#include "RecordingHost.h"
 #include "WineTestSupport.h"
 #include "host/Compat_win.h"
 #include "host/Host_win.h"
-#include "host/RecordingHost.h"
 #include "setting_files/SettingFile.h"
 #include "window/Form1_win.h"
 

@@ -1,4 +1,4 @@
-#include "host/RecordingHost.h"
+#include "RecordingHost.h"
 
 #include <algorithm>
 #include <cstring>
