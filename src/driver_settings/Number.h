@@ -1,17 +1,10 @@
-// Integer printing and number conversion shared by the registry patch, setting files and the
-// number box next to the second slider.
+// Number conversion shared by setting files and the number box next to the second slider.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace morvane {
-
-// Plain decimal digits, a minus sign only when negative, no blanks.
-std::string printInteger(long value);
-// Eight upper-case hexadecimal digits, as the registry patch writes a dword.
-std::string printHex8(unsigned long value);
 
 // Converts "  -12.5  " style text: optional blanks, optional sign, digits with an optional
 // fractional part, optional blanks. A fraction rounds to the nearest integer, ties to even,

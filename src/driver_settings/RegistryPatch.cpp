@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "driver_settings/Number.h"
+#include "text/Digits.h"
 
 namespace morvane {
 namespace {

@@ -5,6 +5,7 @@
 
 #include "driver_settings/Number.h"
 #include "setting_files/LineCutter.h"
+#include "text/Digits.h"
 
 namespace morvane {
 

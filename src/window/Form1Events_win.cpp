@@ -5,10 +5,10 @@
 #include <shellapi.h>
 
 #include "driver_settings/Apply.h"
-#include "driver_settings/Number.h"
 #include "host/Compat_win.h"
 #include "launch/RunApp.h"
 #include "setting_files/FileCommands.h"
+#include "text/Digits.h"
 #include "window/Form1_win.h"
 
 namespace morvane {

@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "driver_settings/Number.h"
 #include "host/Compat_win.h"
 
 namespace morvane {

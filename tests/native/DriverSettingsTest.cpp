@@ -2,6 +2,7 @@
 
 #include "driver_settings/DriverSettings.h"
 #include "driver_settings/Number.h"
+#include "text/Digits.h"
 
 namespace morvane {
 namespace {
