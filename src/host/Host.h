@@ -61,7 +61,7 @@ class Host {
   virtual void messageBox(const std::string& text) = 0;
   // The chosen full path, or false when the user cancels.
   virtual bool fileDialog(const FileDialogRequest& request, std::string& chosen) = 0;
-  // The text after the program name on the process command line.
+  // The process's whole command line, program name first, as Windows gives it.
   virtual std::string commandLine() = 0;
   // Closes the main window and ends the process at once.
   virtual void endProcess() = 0;

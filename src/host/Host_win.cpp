@@ -96,25 +96,9 @@ bool Win32Host::fileDialog(const FileDialogRequest& request, std::string& chosen
   return true;
 }
 
-std::string argumentsOf(const char* fullCommandLine) {
-  const char* p = fullCommandLine ? fullCommandLine : "";
-  if (*p == '"') {
-    ++p;
-    while (*p && *p != '"')
-      ++p;
-    if (*p == '"')
-      ++p;
-  } else {
-    while (*p && *p != ' ' && *p != '\t')
-      ++p;
-  }
-  while (*p == ' ' || *p == '\t')
-    ++p;
-  return p;
-}
-
 std::string Win32Host::commandLine() {
-  return argumentsOf(GetCommandLineA());
+  const char* line = GetCommandLineA();
+  return line ? line : "";
 }
 
 void Win32Host::endProcess() {

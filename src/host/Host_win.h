@@ -49,8 +49,4 @@ class Win32Host : public Host {
   HANDLE applyTurn_ = nullptr;        // the named mutex that Applies take turns on
 };
 
-// The arguments part of a full command line: what follows the program name (quoted or not),
-// without the blanks that separate the two.
-std::string argumentsOf(const char* fullCommandLine);
-
 }  // namespace morvane

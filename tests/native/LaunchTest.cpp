@@ -91,6 +91,28 @@ TEST(RunApp, AppliesThenStartsFromTheApplicationsDirectory) {
   }
 }
 
+TEST(FormLoad, ArgumentsFollowTheProgramNameAndItsBlanks) {
+  const struct {
+    const char* whole;
+    const char* arguments;
+  } cases[] = {
+      {"\"C:\\Program Files\\Morvane\\morvane.exe\" \"C:\\Games\\q.mvs\"",
+       "\"C:\\Games\\q.mvs\""},  // quoted, with blanks
+      {"\"C:\\Program Files\\Morvane\\morvane.exe \"C:\\q.mvs\"", "C:\\q.mvs\""},  // quotes pair up
+      {"\"C:\\Program Files\\Morvane\\morvane.exe", ""},  // unterminated quote
+      {"\"morvane.exe\"\"C:\\q.mvs\"", "\"C:\\q.mvs\""},  // nothing in between
+      {"morvane.exe\t\"C:\\q.mvs\"", "\"C:\\q.mvs\""},    // tab separator
+      {"morvane.exe  \t C:\\q.mvs  ", "C:\\q.mvs  "},     // trailing blanks stay
+      {"morvane.exe", ""},                                // no arguments
+      {"morvane.exe   ", ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.whole);
+    EXPECT_EQ(argumentsOf(c.whole), c.arguments);
+  }
+}
+
 TEST(FormLoad, EmptyCommandLineLeavesTheWindowToTheUser) {
   RecordingHost host;
   MemorySettings settings;
@@ -108,36 +130,36 @@ TEST(FormLoad, CommandLineLoadsAppliesStartsAndEnds) {
     bool message;
     std::vector<std::string> after;
   } cases[] = {
-      {"\"C:\\Games\\q.mvs\"",
+      {"\"C:\\Program Files\\Morvane\\morvane.exe\" \"C:\\Games\\q.mvs\"",
        "C:\\Games\\Quake\\quake.exe",
        "C:\\Games\\q.mvs",
        false,
        {"exists C:\\Games\\Quake\\quake.exe", "cd C:\\Games\\Quake",
         "start normal C:\\Games\\Quake\\quake.exe", "end"}},
-      {"\"C:\\Games\\q.mvs\"", "", "C:\\Games\\q.mvs", false, {"end"}},
-      {"C:\\Games\\q.mvs", "C:\\x.exe", ":\\Games\\q.mv", true, {"end"}},
-      {"x", "C:\\x.exe", "", true, {"end"}},
+      {"morvane.exe \"C:\\Games\\q.mvs\"", "", "C:\\Games\\q.mvs", false, {"end"}},
+      {"morvane.exe C:\\Games\\q.mvs", "C:\\x.exe", ":\\Games\\q.mv", true, {"end"}},
+      {"morvane.exe x", "C:\\x.exe", "", true, {"end"}},
       // Morvane itself with a setting file, however spelled, is not started again: each such
       // start would be one more hidden Morvane, importing and starting the next.
-      {"\"C:\\Games\\q.mvs\"",
+      {"morvane.exe \"C:\\Games\\q.mvs\"",
        "C:\\Morvane\\morvane.exe \"C:\\Games\\q.mvs\"",
        "C:\\Games\\q.mvs",
        false,
        {"exists C:\\Morvane\\morvane.exe \"C:\\Games\\q.mvs\"", "exists C:\\Morvane\\morvane.exe",
         "full C:\\Morvane\\morvane.exe", "own exe", "full C:\\Morvane\\morvane.exe", "end"}},
-      {"\"C:\\Games\\q.mvs\"",
+      {"morvane.exe \"C:\\Games\\q.mvs\"",
        "\"C:\\MORVANE~1\\MORVANE.EXE\" x",
        "C:\\Games\\q.mvs",
        false,
        {"full C:\\MORVANE~1\\MORVANE.EXE", "own exe", "full C:\\Morvane\\morvane.exe", "end"}},
       // Without an argument it would only show its window, and another exe is another program.
-      {"\"C:\\Games\\q.mvs\"",
+      {"morvane.exe \"C:\\Games\\q.mvs\"",
        "C:\\Morvane\\morvane.exe",
        "C:\\Games\\q.mvs",
        false,
        {"exists C:\\Morvane\\morvane.exe", "cd C:\\Morvane",
         "start normal C:\\Morvane\\morvane.exe", "end"}},
-      {"\"C:\\Games\\q.mvs\"",
+      {"morvane.exe \"C:\\Games\\q.mvs\"",
        "C:\\Games\\q.exe \"C:\\Games\\q.mvs\"",
        "C:\\Games\\q.mvs",
        false,

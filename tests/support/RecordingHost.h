@@ -15,7 +15,7 @@ class RecordingHost : public Host {
   // What the host answers.
   std::string windowsDirectory = "C:\\WINDOWS";
   bool windowsDirectoryFails = false;
-  std::string commandLineText;
+  std::string commandLineText = "morvane.exe";  // whole, program name first
   std::map<std::string, std::string> files;
   std::size_t readPiece = 4096;  // a read hands a file over in pieces of this size
   std::set<std::string> unwritablePaths;
