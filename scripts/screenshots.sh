@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders each of the three tabs to docs/tab-<n>-<name>.png under Xvfb at 96 DPI, and the
-# the three again at 144 DPI, each inside a Wine virtual desktop so that Wine draws caption and frame.
+# Renders each of the three tabs to docs/tab-<n>-<name>-<dpi>dpi.png under Xvfb at 96 DPI, and
+# the three again at 144 DPI, each inside a Wine virtual desktop so that Wine draws caption and
+# frame.
 #   scripts/screenshots.sh
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"

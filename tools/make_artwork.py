@@ -4,14 +4,17 @@
 Run from the repository root:  python3 tools/make_artwork.py
 
 Everything is plain geometry rendered at several times the final size and
-box-filtered down, so edges come out anti-aliased.  Only the banner text
-uses ImageMagick (`convert`) to rasterise the word with DejaVu Sans Bold.
+box-filtered down, so edges come out anti-aliased.  ImageMagick (`convert`)
+rasterises the banner's word with DejaVu Sans Bold and reduces the board
+picture to 256 colours.
 The output is deterministic: running the script twice gives identical files.
 
 Formats written:
-  * .bmp  - uncompressed 24-bit, bottom-up.  Transparent areas are pure
-            magenta (255,0,255) for TransparentBlt; anti-aliased edges are
-            blended against white, the colour of the panel they sit on.
+  * .bmp  - uncompressed, bottom-up: 24-bit for the banner and the logo,
+            256 colours for the board.  Transparent areas of the 24-bit ones
+            are pure magenta (255,0,255), which the program replaces with the
+            colour behind the picture when it loads it; anti-aliased edges
+            are blended against white, the colour of the panel they sit on.
   * .ico  - classic BMP-style entries, 32-bit BGRA plus a 1-bit AND mask, so
             XP uses the alpha channel and older Windows the mask.
 """
@@ -225,8 +228,9 @@ def to8(v):
 
 
 def flatten(rows, matte=WHITE, key=MAGENTA):
-    """Alpha picture -> opaque RGB for TransparentBlt: mostly transparent
-    pixels become the key colour, the rest are blended onto the matte."""
+    """Alpha picture -> opaque RGB: mostly transparent pixels become the key
+    colour, which the program replaces with the background when it loads the
+    picture, and the rest are blended onto the matte."""
     out = []
     for row in rows:
         o = []
@@ -641,7 +645,7 @@ def make_stopwatch_paint():
     write_ico("stopwatch_paint.ico", [cv.pixels()])
 
 
-def make_perspective():
+def make_receding_panels():
     cv = Canvas(31, 33, ss=8)
     vp = (25.5, 8.0)
     cv.round_rect(0.5, 0.5, 30.5, 32.5, 3.0, (0, 80, 80))
@@ -673,7 +677,7 @@ def main():
     make_stopwatch_question()
     make_page_flip()
     make_stopwatch_paint()
-    make_perspective()
+    make_receding_panels()
 
 
 if __name__ == "__main__":

@@ -1,3 +1,5 @@
+// The Windows directory, asked of the host the way the program has always asked for it: into a
+// fixed buffer first, and only when that is too small, once more into one of the size needed.
 #pragma once
 
 #include <string>
