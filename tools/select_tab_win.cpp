@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "window/Layout_win.h"
+
 int main(int argc, char** argv) {
   if (argc != 4)
     return 2;
@@ -20,7 +22,9 @@ int main(int argc, char** argv) {
   int code = 1;
   for (int tries = 0; tries < 100; ++tries) {
     HWND form = FindWindowA("MorvaneForm1", "Morvane");
-    HWND tab = form ? FindWindowExA(form, nullptr, "SysTabControl32", nullptr) : nullptr;
+    HWND tab =
+        form ? GetDlgItem(form, morvane::kFirstControlId + static_cast<int>(morvane::Ctl::SSTab1))
+             : nullptr;
     if (tab && IsWindowVisible(form)) {
       SendMessageA(tab, 0x130C /* TCM_SETCURSEL */, std::atoi(argv[2]), 0);
       Sleep(std::atoi(argv[3]));

@@ -8,6 +8,8 @@
 // windows.h (through the support header) first: psapi.h relies on it.
 #include <psapi.h>
 
+#include "window/Layout_win.h"
+
 namespace morvane_test {
 namespace {
 
@@ -270,7 +272,8 @@ TEST_F(CommandLine, NoArgumentShowsTheWindowAndCloseEndsItWithoutApplying) {
     if (!form || !IsWindowVisible(form))
       return;
     shown = form;
-    HWND close = FindWindowExA(form, nullptr, "Button", "Close");
+    HWND close =
+        GetDlgItem(form, morvane::kFirstControlId + static_cast<int>(morvane::Ctl::Command2));
     PostMessageA(close, BM_CLICK, 0, 0);
     clickedAt = GetTickCount();
   };
