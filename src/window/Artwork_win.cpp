@@ -102,8 +102,8 @@ void drawLines(HDC dc, Container container, int dpi) {
     const COLORREF colour = line.color == kWindowText ? GetSysColor(COLOR_WINDOWTEXT) : line.color;
     HPEN pen = CreatePen(PS_SOLID, MulDiv(line.width, dpi, 96), colour);
     HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, MulDiv(line.x1, dpi, 1440), MulDiv(line.y1, dpi, 1440), nullptr);
-    LineTo(dc, MulDiv(line.x2, dpi, 1440), MulDiv(line.y2, dpi, 1440));
+    MoveToEx(dc, MulDiv(line.x1, dpi, kTwipsPerInch), MulDiv(line.y1, dpi, kTwipsPerInch), nullptr);
+    LineTo(dc, MulDiv(line.x2, dpi, kTwipsPerInch), MulDiv(line.y2, dpi, kTwipsPerInch));
     SelectObject(dc, old);
     DeleteObject(pen);
   }

@@ -27,7 +27,7 @@ class Artwork {
   HICON icon(const char* name);
 
   HINSTANCE instance_ = nullptr;
-  HFONT fonts_[4] = {};
+  HFONT fonts_[static_cast<int>(FontKind::end)] = {};  // by FontKind
   std::map<std::string, HBITMAP> bitmaps_;
   std::map<std::string, HICON> icons_;
 };

@@ -54,7 +54,7 @@ class Form1 final : public DriverSettings {
   HWND createControl(int index);
   HWND parentOf(Container container) const;
   RECT placeOf(const ControlEntry& entry) const;  // in its parent's client pixels
-  int px(int twips) const { return MulDiv(twips, dpi_, 1440); }
+  int px(int twips) const { return MulDiv(twips, dpi_, kTwipsPerInch); }
   // The row of one of the form's controls, from its window id; -1 for any other window.
   int indexOf(int id, HWND window) const;
   int indexOf(HWND window) const { return window ? indexOf(GetDlgCtrlID(window), window) : -1; }

@@ -102,7 +102,7 @@ enum class Kind {
   frame,    // frame without caption holding other controls
 };
 
-enum class FontKind { dialog, tahoma, tahomaBold, tahomaSmall };
+enum class FontKind { dialog, tahoma, tahomaBold, tahomaSmall, end };
 
 // Colours of label text; kWindowText follows the system's colour.
 constexpr COLORREF kWindowText = 0xFF000000;

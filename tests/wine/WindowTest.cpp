@@ -180,8 +180,8 @@ TEST_F(Window, EveryControlStartsWithItsTextValueAndPlace) {
   EXPECT_NE(GetWindow(form_.window(), GW_OWNER), nullptr);
   RECT client;
   GetClientRect(form_.window(), &client);
-  EXPECT_EQ(client.right, MulDiv(kFormWidth, dpi, 1440));
-  EXPECT_EQ(client.bottom, MulDiv(kFormHeight, dpi, 1440));
+  EXPECT_EQ(client.right, px(kFormWidth));
+  EXPECT_EQ(client.bottom, px(kFormHeight));
   EXPECT_EQ(form_.selectedTab(), 0);
   EXPECT_TRUE(IsWindowVisible(c(Ctl::Label9)));
   EXPECT_FALSE(IsWindowVisible(c(Ctl::Check1)));
