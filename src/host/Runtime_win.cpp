@@ -65,6 +65,30 @@ namespace std {
 }  // namespace std
 #endif
 
+#if defined(__MINGW32__) && defined(__i386__)
+// The C++ runtime's lock asks kernel32 for CreateSemaphoreW, which Windows 95, 98 and ME export
+// only as a stub that fails. Its import slot is filled here from CreateSemaphoreA instead, so the
+// lock gets a working semaphore on every Windows, and the exe imports no wide-character function.
+#include <windows.h>
+
+namespace {
+
+HANDLE WINAPI semaphoreW(LPSECURITY_ATTRIBUTES attributes, LONG initial, LONG maximum,
+                         LPCWSTR name) {
+  char narrow[MAX_PATH] = {};
+  if (name && !WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof narrow, nullptr, nullptr))
+    return nullptr;
+  return CreateSemaphoreA(attributes, initial, maximum, name ? narrow : nullptr);
+}
+
+}  // namespace
+
+extern "C" {
+HANDLE(WINAPI* importedCreateSemaphoreW)
+(LPSECURITY_ATTRIBUTES, LONG, LONG, LPCWSTR) __asm__("__imp__CreateSemaphoreW@16") = semaphoreW;
+}
+#endif
+
 #if defined(__MINGW32__) && defined(__x86_64__)
 // The 64-bit build keeps the POSIX-threads toolchain its tests need, and that thread library
 // asks kernel32 for GetTickCount64, which 64-bit Windows XP and Server 2003 lack: the exe would
