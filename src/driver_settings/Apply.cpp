@@ -2,6 +2,7 @@
 
 #include "driver_settings/RegistryPatch.h"
 #include "host/MODULE5.h"
+#include "text/Letters.h"
 
 namespace morvane {
 
@@ -23,9 +24,7 @@ std::string patchPath(const std::string& windowsDirectory) {
 }
 
 std::string quotedIfBlank(const std::string& text) {
-  if (text.find_first_of(" \t") == std::string::npos)
-    return text;
-  return "\"" + text + "\"";
+  return holdsBlank(text) ? "\"" + text + "\"" : text;
 }
 
 std::string importerCommandLine(const std::string& patch) {

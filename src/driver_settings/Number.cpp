@@ -1,11 +1,10 @@
 #include "driver_settings/Number.h"
 
+#include "text/Letters.h"
+
 namespace morvane {
 namespace {
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }

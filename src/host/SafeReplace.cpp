@@ -1,7 +1,8 @@
 #include "host/SafeReplace.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "text/Letters.h"
 
 namespace morvane {
 
@@ -9,14 +10,6 @@ namespace {
 
 // Enough tries to find a free name even where the name is one character long.
 constexpr unsigned kAttempts = 64;
-
-bool sameName(const std::string& a, const std::string& b) {
-  // File names compare without regard to case on every file system the program writes to.
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 // A free temporary name beside `path`, other than `taken`, whose file `claim` then creates or
 // renames into place; "" when none could be claimed. A claim that fails for another reason than
@@ -28,7 +21,8 @@ std::string claimName(FileSteps& files, const std::string& path, const std::stri
     const std::string name = temporaryNameBeside(path, seed, attempt);
     if (name.empty())
       return "";
-    if (sameName(name, path) || sameName(name, taken))
+    // File names compare without regard to case on every file system the program writes to.
+    if (equalIgnoringCase(name, path) || equalIgnoringCase(name, taken))
       continue;
     if (claim(name))
       return name;

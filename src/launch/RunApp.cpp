@@ -1,17 +1,14 @@
 #include "launch/RunApp.h"
 
 #include "driver_settings/Apply.h"
+#include "text/Letters.h"
 
 namespace morvane {
 
 namespace {
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 bool holdsMoreThanBlanks(const std::string& text) {
-  return text.find_first_not_of(" \t") != std::string::npos;
+  return text.find_first_not_of(kBlanks) != std::string::npos;
 }
 
 // The longest prefix of `text` ending at a blank or at the end that names an existing file, or
@@ -34,21 +31,6 @@ std::string folderOf(const std::string& program) {
   if (folder.empty() || (folder.size() == 2 && folder[1] == ':'))
     folder += '\\';
   return folder;
-}
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z')
-      x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z')
-      y = static_cast<char>(y - 'a' + 'A');
-    if (x != y)
-      return false;
-  }
-  return true;
 }
 
 bool isOwnExe(const std::string& program, Host& host) {

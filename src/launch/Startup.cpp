@@ -2,16 +2,9 @@
 
 #include "launch/RunApp.h"
 #include "setting_files/SettingFile.h"
+#include "text/Letters.h"
 
 namespace morvane {
-
-namespace {
-
-bool isBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-}  // namespace
 
 std::string argumentsOf(std::string_view fullCommandLine) {
   std::size_t i = 0;

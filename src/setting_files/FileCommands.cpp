@@ -1,6 +1,7 @@
 #include "setting_files/FileCommands.h"
 
 #include "setting_files/SettingFile.h"
+#include "text/Letters.h"
 
 namespace morvane {
 namespace {
@@ -15,21 +16,6 @@ bool ask(Host& host, const char* title, const char* initialName, DialogForm form
   request.defaultExtension = "";
   request.form = form;
   return host.fileDialog(request, chosen);
-}
-
-// Whether the path ends in ".mvs", in any letter case, as Windows compares names.
-bool isSettingFileName(const std::string& path) {
-  const std::string extension = ".mvs";
-  if (path.size() < extension.size())
-    return false;
-  for (std::size_t i = 0; i < extension.size(); ++i) {
-    char c = path[path.size() - extension.size() + i];
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-    if (c != extension[i])
-      return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -58,7 +44,7 @@ void Command5_Click(DriverSettings& settings, Host& host) {
 void dropFile(const std::string& path, DriverSettings& settings, Host& host) {
   if (path.empty())
     return;
-  if (isSettingFileName(path)) {
+  if (endsWithIgnoringCase(path, ".mvs")) {
     readSettingFile(path, settings, host);
   } else {
     settings.setText(Field::applicationPath, path);
