@@ -112,31 +112,38 @@ bool Win32Host::fileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string Win32Host::fullPath(const std::string& path) {
-  std::vector<char> full(MAX_PATH + 1, '\0');
-  char* namePart = nullptr;
-  DWORD length =
-      GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), &namePart);
-  if (length >= full.size()) {
-    full.assign(length + 1, '\0');
-    length =
-        GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), &namePart);
+namespace {
+
+// A path asked of a call that, given too small a buffer, writes nothing and returns the size it
+// needs: asked once with room for an ordinary path, and once more with the room it asked for.
+// "" when the call fails.
+template <typename Ask>
+std::string askForPath(Ask ask) {
+  std::vector<char> buffer(MAX_PATH + 1, '\0');
+  DWORD length = ask(buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (length >= buffer.size()) {
+    buffer.assign(length + 1, '\0');
+    length = ask(buffer.data(), static_cast<DWORD>(buffer.size()));
   }
-  if (length == 0 || length >= full.size())
+  if (length == 0 || length >= buffer.size())
+    return std::string();
+  return std::string(buffer.data(), length);
+}
+
+}  // namespace
+
+std::string Win32Host::fullPath(const std::string& path) {
+  const std::string full = askForPath([&](char* buffer, DWORD size) {
+    char* namePart = nullptr;
+    return GetFullPathNameA(path.c_str(), size, buffer, &namePart);
+  });
+  if (full.empty())
     return path;
   // One file may be named with long or 8.3 folder names; its short form is one spelling of
   // them all. Windows 95 and NT 4 have no call for the long form, and every Windows has this one.
-  std::vector<char> shortForm(length + 1, '\0');
-  DWORD shortLength =
-      GetShortPathNameA(full.data(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
-  if (shortLength >= shortForm.size()) {
-    shortForm.assign(shortLength + 1, '\0');
-    shortLength =
-        GetShortPathNameA(full.data(), shortForm.data(), static_cast<DWORD>(shortForm.size()));
-  }
-  if (shortLength == 0 || shortLength >= shortForm.size())
-    return std::string(full.data(), length);
-  return std::string(shortForm.data(), shortLength);
+  const std::string shortForm = askForPath(
+      [&](char* buffer, DWORD size) { return GetShortPathNameA(full.c_str(), buffer, size); });
+  return shortForm.empty() ? full : shortForm;
 }
 
 bool Win32Host::readFile(const std::string& path, ByteSink& sink) {
