@@ -23,11 +23,11 @@ extern const std::size_t longestSettingLine;  // 32,767
 std::string writeSettingFile(const DriverSettings& settings);
 
 // Reads the file at path into settings, one line per item; only the first eleven lines are read,
-// each cut at longestSettingLine. A first line other than the header
-// (letter case counts) brings up the one message this program ever shows, and the rest is read
-// all the same. A line that is missing leaves the last value read of its kind (number or text)
-// to be written again; a value that does not convert or that its field refuses leaves that
-// field as it was.
+// each cut at longestSettingLine. A first line other than the header (letter case counts) brings
+// up the one message this program ever shows, and the rest is read all the same. A missing
+// number line writes the last number read again (the empty number, 0, before any); a missing
+// text line reads as the empty text. A value that does not convert or that its field refuses
+// leaves that field as it was.
 void readSettingFile(const std::string& path, DriverSettings& settings, Host& host);
 
 }  // namespace morvane
