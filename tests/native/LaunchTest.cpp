@@ -9,18 +9,8 @@
 namespace morvane {
 namespace {
 
-const std::vector<std::string> kApply = {
-    "GetWindowsDirectoryA 145",
-    "lock 10000",
-    "write C:\\WINDOWS\\scrap.reg",
-    "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg",
-    "Sleep 500",
-    "enter 100",
-    "wait 100 3000",
-    "unlock"};
-
 std::vector<std::string> applyThen(std::vector<std::string> rest) {
-  std::vector<std::string> all = kApply;
+  std::vector<std::string> all = kOrdinaryApplyCalls;
   all.insert(all.end(), rest.begin(), rest.end());
   return all;
 }

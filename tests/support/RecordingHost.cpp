@@ -5,6 +5,16 @@
 
 namespace morvane {
 
+const std::vector<std::string> kOrdinaryApplyCalls = {
+    "GetWindowsDirectoryA 145",
+    "lock 10000",
+    "write C:\\WINDOWS\\scrap.reg",
+    "start hidden [C:\\WINDOWS\\regedit.exe] regedit C:\\WINDOWS\\scrap.reg",
+    "Sleep 500",
+    "enter 100",
+    "wait 100 3000",
+    "unlock"};
+
 unsigned RecordingHost::GetWindowsDirectoryA(char* buffer, unsigned capacity) {
   calls.push_back("GetWindowsDirectoryA " + std::to_string(capacity));
   if (windowsDirectoryFails)

@@ -58,4 +58,9 @@ class RecordingHost : public Host {
   bool writeFile(const std::string& path, const std::string& bytes) override;
 };
 
+// What an ordinary Apply asks of a RecordingHost with its default answers, in order: the turn
+// is taken before the patch is written, the importer is started by its full path, gets its Enter
+// after the wait, and the turn is given back once the importer has ended.
+extern const std::vector<std::string> kOrdinaryApplyCalls;
+
 }  // namespace morvane
