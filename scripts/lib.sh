@@ -53,19 +53,12 @@ use_wine_version() {
   export WINEPREFIX="$WIN_BUILD/wineprefix-$1"
 }
 
-# Creates the prefix quietly (its first-run messages would spoil test discovery) and keeps its
-# wineserver running until stop_wine.
+# Creates the prefix if need be and keeps its wineserver running until stop_wine.
 start_wine() {
-  mkdir -p "$WINEPREFIX"
   if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     echo "== creating the Wine prefix${MORVANE_WINE_VERSION:+ ($MORVANE_WINE_VERSION)}"
-    wineboot -i >/dev/null 2>&1 || true
-    if [[ -n "${MORVANE_WINE_VERSION:-}" ]]; then
-      wine reg add 'HKCU\Software\Wine' /v Version /d "$MORVANE_WINE_VERSION" /f >/dev/null 2>&1
-    fi
-    wineserver -w
   fi
-  sh "$ROOT/scripts/prefix_fonts.sh" "$WINEPREFIX"
+  sh "$ROOT/scripts/prepare_prefix.sh" "$WINEPREFIX"
   wineserver -p 2>/dev/null || true  # already running is fine
   # Wine's background services start with the first program and live on. Start them here, with
   # their output going nowhere: started under ctest they would inherit its pipes and keep a
